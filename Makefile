@@ -1,0 +1,48 @@
+# Front door for a fresh Debian 12 machine: `make run` and `make test`.
+# Every target installs the Debian packages it needs first.
+
+JOBS     ?= $(shell nproc)
+BUILD    ?= build
+CMAKE    ?= cmake
+FUZZ_SECONDS ?= 120
+
+.PHONY: all deps build run test asan fuzz bench clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD)/CMakeCache.txt:
+	$(CMAKE) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/CMakeCache.txt
+	$(CMAKE) --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/app/nocturnix
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Same tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan: deps
+	$(CMAKE) -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DNOCTURNIX_SANITIZE=ON
+	$(CMAKE) --build build-asan -j $(JOBS)
+	cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer over the recording parser; FUZZ_SECONDS sets the run length.
+fuzz: deps
+	CC=clang CXX=clang++ $(CMAKE) -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNOCTURNIX_FUZZ=ON -DBUILD_TESTING=OFF
+	$(CMAKE) --build build-fuzz -j $(JOBS)
+	mkdir -p build-fuzz/corpus
+	./build-fuzz/tests/fuzz/fuzz_parsefile -max_total_time=$(FUZZ_SECONDS) -max_len=65536 build-fuzz/corpus tests/fuzz/seeds
+
+# Benchmarks never gate CI.
+bench: deps
+	$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DNOCTURNIX_BENCH=ON -DBUILD_TESTING=OFF
+	$(CMAKE) --build build-bench -j $(JOBS)
+	./build-bench/bench/bench_parse
+
+clean:
+	rm -rf $(BUILD) build-asan build-fuzz build-bench

@@ -1,0 +1,1 @@
+-- Schema of the record database; filled in with the storage layer.
