@@ -2,71 +2,71 @@
 
 namespace {
 
+constexpr int minFallSeconds = 8;
+constexpr int maxFallSeconds = 120;
+constexpr int maxRecoverySeconds = 20;
+
 bool isMissing(int value)
 {
     return value == 0 || value >= 128;
 }
 
-// The history keeps the last 40 minutes, more than delay + look-back.
-constexpr int historySeconds = 2400;
-constexpr int minFallSeconds = 8;
-constexpr int maxFallSeconds = 120;
-constexpr int maxRecoverySeconds = 20;
-
 } // namespace
 
-DropAnalysis::DropAnalysis(int interval)
+DropAnalysis::DropAnalysis(int interval, int expectedSamples)
     : m_interval(qMax(1, interval))
 {
     const int perMinute = 60 / m_interval;
     m_delay = 10 * perMinute;
     m_lookBack = 2 * perMinute;
     m_lookAhead = 10 * perMinute;
-    const int size = qMax(historySeconds / m_interval, m_delay + m_lookBack + 1);
-    m_history.fill(0, size);
-}
-
-int DropAnalysis::sampleAt(qint64 number) const
-{
-    if (number <= 0 || number > m_fed)
-        return 0;
-    return m_history[int(number % m_history.size())];
+    m_lead = m_lookBack + 1;
+    m_samples.reserve(size_t(m_lead) + size_t(qMax(0, expectedSamples)) + size_t(m_lookAhead));
+    m_samples.assign(size_t(m_lead), 0);
 }
 
 void DropAnalysis::feed(int spo2)
 {
+    m_samples.push_back(quint8(qBound(0, spo2, 255)));
     ++m_fed;
-    m_history[int(m_fed % m_history.size())] = quint8(qBound(0, spo2, 255));
-
-    const qint64 centre = m_fed - m_delay;
-    const int value = sampleAt(centre);
-    if (value == 0)
-        return;
-    for (Threshold &threshold : m_thresholds)
-        examine(threshold, centre, value);
+    examineCentre(m_fed - m_delay);
 }
 
-void DropAnalysis::examine(Threshold &t, qint64 centre, int value)
+void DropAnalysis::examineCentre(qint64 centre)
 {
-    if (centre < t.blockedUntil || centre == 0 || value >= 128)
+    if (centre <= 0)
+        return;
+    const quint8 *at = sampleAt(centre);
+    const int value = at[0];
+    if (isMissing(value))
         return;
 
-    // Look back for the start of the fall.
-    int baseline = 0;
-    qint64 start = 0;
-    int j = 1;
-    for (; j <= m_lookBack; ++j) {
-        const qint64 number = centre - j;
-        const int u = sampleAt(number);
-        if (isMissing(u) || number < t.blockedUntil || number <= 0 || u <= value)
-            return;
-        if (u - value >= t.points) {
-            baseline = u;
-            start = number;
+    // Look back for the start of a fall, once for both thresholds: the walk
+    // ends at the first sample that is not higher than the centre, and the
+    // 4-point start can only lie at or beyond the 3-point one.
+    int start3 = 0;
+    int start4 = 0;
+    for (int j = 1; j <= m_lookBack; ++j) {
+        const int u = at[-j];
+        if (u <= value || u >= 128)
+            break;
+        if (u - value >= 3 && start3 == 0)
+            start3 = j;
+        if (u - value >= 4) {
+            start4 = j;
             break;
         }
     }
-    if (j > m_lookBack)
+    if (start3 != 0)
+        examine(m_thresholds[0], centre, start3);
+    if (start4 != 0)
+        examine(m_thresholds[1], centre, start4);
+}
+
+void DropAnalysis::examine(Threshold &t, qint64 centre, int j)
+{
+    // Neither the centre nor any sample of the fall may lie before the block.
+    if (centre - j < t.blockedUntil)
         return;
 
     // The nominal rate, threshold over fall time, must lie in 0.1..5.0 points/s;
@@ -75,27 +75,29 @@ void DropAnalysis::examine(Threshold &t, qint64 centre, int value)
     if (10 * t.points < fallSeconds || t.points > 5 * fallSeconds)
         return;
 
-    // Look ahead for the nadir and the return to the baseline.
-    int nadir = value;
-    qint64 nadirNumber = centre;
-    qint64 fallTime = fallSeconds;
+    // Look ahead for the nadir and the return to the baseline; positions are
+    // relative to the centre, the start lies j samples before it.
+    const quint8 *at = sampleAt(centre);
+    const int baseline = at[-j];
+    int nadir = at[0];
+    int nadirAt = 0;
+    int fallTime = fallSeconds;
     for (int m = 1; m <= m_lookAhead; ++m) {
-        const qint64 number = centre + m;
-        const int w = sampleAt(number);
+        const int w = at[m];
         if (isMissing(w))
             return;
         if (w <= nadir) {
             nadir = w;
-            nadirNumber = number;
-            fallTime = m_interval * (nadirNumber - start);
+            nadirAt = m;
+            fallTime = m_interval * (nadirAt + j);
         }
         if (fallTime < minFallSeconds || fallTime > maxFallSeconds)
             return;
         if (w >= baseline) {
-            if (m_interval * (number - nadirNumber) >= maxRecoverySeconds)
+            if (m_interval * (m - nadirAt) >= maxRecoverySeconds)
                 return;
             ++t.events;
-            t.blockedUntil = number;
+            t.blockedUntil = centre + m;
             return;
         }
     }
@@ -110,8 +112,18 @@ DropAnalysis::Counts DropAnalysis::finish()
 
 DropAnalysis::Counts DropAnalysis::countDrops(const QVector<OxiPoint> &points, int interval)
 {
-    DropAnalysis run(interval);
-    for (const OxiPoint &point : points)
-        run.feed(point.spo2);
-    return run.finish();
+    // The same run as feeding every point and finishing: with the whole night
+    // at hand, the samples go in first and the centres are examined after, in
+    // the same order and each with the same samples around it.
+    DropAnalysis run(interval, points.size());
+    const int n = points.size();
+    run.m_samples.resize(size_t(run.m_lead) + size_t(n) + size_t(run.m_lookAhead), 0);
+    quint8 *samples = run.m_samples.data() + run.m_lead - 1;  // sample numbers start at 1
+    const OxiPoint *in = points.constData();
+    for (int i = 1; i <= n; ++i)
+        samples[i] = in[i - 1].spo2;
+    run.m_fed = n + run.m_lookAhead;
+    for (qint64 centre = 1; centre <= points.size(); ++centre)
+        run.examineCentre(centre);
+    return {run.m_thresholds[0].events, run.m_thresholds[1].events};
 }

@@ -69,6 +69,59 @@ OxiPoint pointFromGroup(quint8 spo2, quint8 pulse, quint8 motionAndFlags, quint8
     return point;
 }
 
+// What the counts of one raw byte value say about a channel.
+struct ValueSummary
+{
+    int valid = 0;
+    qint64 sum = 0;
+    int min = INT_MAX;  // starting values stay when nothing is valid
+    int max = -1;
+    int bands7[7] = {};
+    int bands3[3] = {};
+    int pulseBands[3] = {};
+};
+
+struct ValueHistogram
+{
+    int counts[256] = {};
+
+    ValueSummary summarise(quint8 marker) const
+    {
+        ValueSummary s;
+        for (int v = 0; v < 256; ++v) {
+            const int n = counts[v];
+            if (n == 0 || v == marker)
+                continue;
+            s.valid += n;
+            s.sum += qint64(v) * n;
+            s.min = qMin(s.min, v);
+            s.max = v;
+            s.bands7[spo2Band7(v)] += n;
+            s.bands3[spo2Band3(v)] += n;
+            s.pulseBands[pulseBand3(v)] += n;
+        }
+        return s;
+    }
+};
+
+template<int BytesPerSample>
+void decodeSamples(const quint8 *in, int count, quint8 marker, OxiPoint *out,
+                   ValueHistogram &spo2Counts, ValueHistogram &pulseCounts)
+{
+    for (int i = 0; i < count; ++i, in += BytesPerSample) {
+        const quint8 s = in[0];
+        const quint8 p = in[1];
+        ++spo2Counts.counts[s];
+        ++pulseCounts.counts[p];
+        OxiPoint &point = out[i];
+        point.spo2 = s == marker ? OxiPoint::noSpo2 : s;
+        point.pulse = p == marker ? OxiPoint::noPulse : p;
+        const quint8 m = BytesPerSample == 3 ? in[2] : 0;
+        point.motion = m & 0x3F;
+        point.flags = m & 0xC0;
+    }
+}
+
 } // namespace
 
 OxiDataController::OxiDataController(QObject *parent)
@@ -295,50 +348,33 @@ bool OxiDataController::parseNew(const QByteArray &bytes, const QString &source)
     if (dataLength % bytesPerSample != 0)
         qCDebug(lcData) << "oxi pt size err";
 
-    int spo2Valid = 0, pulseValid = 0;
-    qint64 spo2Sum = 0, pulseSum = 0;
-    int maxSpo2 = -1, minSpo2 = INT_MAX, maxPulse = -1, minPulse = INT_MAX;
-    int bands7[7] = {}, bands3[3] = {}, prBands[3] = {};
-
+    // One pass writes the points and counts each raw value; every statistic
+    // then comes from the 256 counts instead of from the samples.
+    ValueHistogram spo2Counts, pulseCounts;
     points.resize(count);
-    OxiPoint *out = points.data();
     const quint8 *in = file + newHeaderSize;
-    for (int i = 0; i < count; ++i, in += bytesPerSample) {
-        const quint8 s = in[0];
-        const quint8 p = in[1];
-        out[i] = pointFromGroup(s, p, bytesPerSample == 3 ? in[2] : 0, marker);
-        if (s != marker) {
-            ++spo2Valid;
-            spo2Sum += s;
-            maxSpo2 = qMax(maxSpo2, int(s));
-            minSpo2 = qMin(minSpo2, int(s));
-            ++bands7[spo2Band7(s)];
-            ++bands3[spo2Band3(s)];
-        }
-        if (p != marker) {
-            ++pulseValid;
-            pulseSum += p;
-            maxPulse = qMax(maxPulse, int(p));
-            minPulse = qMin(minPulse, int(p));
-            ++prBands[pulseBand3(p)];
-        }
-    }
+    if (bytesPerSample == 3)
+        decodeSamples<3>(in, count, marker, points.data(), spo2Counts, pulseCounts);
+    else
+        decodeSamples<2>(in, count, marker, points.data(), spo2Counts, pulseCounts);
 
+    const ValueSummary spo2 = spo2Counts.summarise(marker);
+    const ValueSummary pulse = pulseCounts.summarise(marker);
     if (count > 0) {
-        spo2Max = maxSpo2;
-        pulseMax = maxPulse;
-        pulseMin = minPulse;
+        spo2Max = spo2.max;
+        pulseMax = pulse.max;
+        pulseMin = pulse.min;
     }
-    validSpo2Time = spo2Valid * interval;
-    validPulseTime = pulseValid * interval;
+    validSpo2Time = spo2.valid * interval;
+    validPulseTime = pulse.valid * interval;
 
     if (kind != kindWithSummary) {
-        if (spo2Valid > 0) {
-            spo2Min = minSpo2;
-            spo2Avg = int(spo2Sum / spo2Valid);
+        if (spo2.valid > 0) {
+            spo2Min = spo2.min;
+            spo2Avg = int(spo2.sum / spo2.valid);
         }
-        if (pulseValid > 0)
-            pulseAvg = int(pulseSum / pulseValid);
+        if (pulse.valid > 0)
+            pulseAvg = int(pulse.sum / pulse.valid);
         if (count > 0) {
             const DropAnalysis::Counts drops = DropAnalysis::countDrops(points, interval);
             drops3 = drops.drops3;
@@ -346,15 +382,15 @@ bool OxiDataController::parseNew(const QByteArray &bytes, const QString &source)
         }
     }
 
-    if (spo2Valid > 0) {
+    if (spo2.valid > 0) {
         for (int i = 0; i < 7; ++i)
-            spo2Bands7[i] = double(bands7[i]) / spo2Valid;
+            spo2Bands7[i] = double(spo2.bands7[i]) / spo2.valid;
         for (int i = 0; i < 3; ++i)
-            spo2Bands3[i] = double(bands3[i]) / spo2Valid;
+            spo2Bands3[i] = double(spo2.bands3[i]) / spo2.valid;
     }
-    if (pulseValid > 0) {
+    if (pulse.valid > 0) {
         for (int i = 0; i < 3; ++i)
-            pulseBands3[i] = double(prBands[i]) / pulseValid;
+            pulseBands3[i] = double(pulse.pulseBands[i]) / pulse.valid;
     }
     return true;
 }
