@@ -36,7 +36,7 @@ fuzz: deps
 	CC=clang CXX=clang++ $(CMAKE) -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNOCTURNIX_FUZZ=ON -DBUILD_TESTING=OFF
 	$(CMAKE) --build build-fuzz -j $(JOBS)
 	mkdir -p build-fuzz/corpus
-	./build-fuzz/tests/fuzz/fuzz_parsefile -max_total_time=$(FUZZ_SECONDS) -max_len=65536 build-fuzz/corpus tests/fuzz/seeds
+	./build-fuzz/tests/fuzz/fuzz_parsefile -artifact_prefix=build-fuzz/ -max_total_time=$(FUZZ_SECONDS) -max_len=65536 build-fuzz/corpus tests/fuzz/seeds
 
 # Benchmarks never gate CI.
 bench: deps

@@ -38,8 +38,8 @@ private:
         qint64 blockedUntil = 0;
     };
 
-    // Sample number n lives at m_samples[n + m_lead]; numbers <= 0 read as 0.
-    const quint8 *sampleAt(qint64 number) const { return m_samples.data() + (number + m_lead); }
+    // Sample number n (from 1) lives at m_samples[m_lead + n - 1]; numbers <= 0 read as 0.
+    const quint8 *sampleAt(qint64 number) const { return m_samples.data() + (m_lead - 1 + number); }
     void examineCentre(qint64 centre);
     // j: how many samples before the centre the fall starts.
     void examine(Threshold &threshold, qint64 centre, int j);

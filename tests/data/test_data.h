@@ -44,5 +44,6 @@ private slots:
     void timingRules_data();
     void timingRules();
     void countsPastSixteenBitSampleNumbers();
+    void streamingAndWholeNightAgree();
     void newFormatFileRunsTheDetector();
 };

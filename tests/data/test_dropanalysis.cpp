@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTest>
 
 #include "dropanalysis.h"
@@ -88,6 +89,32 @@ void TestDropAnalysis::countsPastSixteenBitSampleNumbers()
     QCOMPARE(counts.drops4, 0);
 }
 
+void TestDropAnalysis::streamingAndWholeNightAgree()
+{
+    // Feeding sample by sample and handing over the whole night are two code
+    // paths; on random falls at every kind of interval they must count alike.
+    QRandomGenerator rng(11);
+    for (int interval : {1, 2, 3, 4, 7, 30, 60, 61}) {
+        QVector<OxiPoint> points;
+        while (points.size() < 4000) {
+            OxiPoint p;
+            p.spo2 = quint8(rng.bounded(50) == 0 ? 0xFF : 90 + rng.bounded(8));
+            const int run = int(rng.bounded(1, 12));
+            for (int i = 0; i < run; ++i)
+                points.append(p);
+        }
+        DropAnalysis streaming(interval);
+        for (const OxiPoint &p : qAsConst(points))
+            streaming.feed(p.spo2);
+        const DropAnalysis::Counts fed = streaming.finish();
+        const DropAnalysis::Counts whole = DropAnalysis::countDrops(points, interval);
+        QCOMPARE(whole.drops3, fed.drops3);
+        QCOMPARE(whole.drops4, fed.drops4);
+        if (interval <= 4)
+            QVERIFY(fed.drops3 > 0);
+    }
+}
+
 void TestDropAnalysis::newFormatFileRunsTheDetector()
 {
     QTemporaryDir dir;
@@ -110,4 +137,6 @@ void TestDropAnalysis::newFormatFileRunsTheDetector()
     // Kind 4 brings its own counts, which win.
     QCOMPARE(parse(RecordingWriter::newFormat().kind(4).spo2(fall).summary(0, 0, 9, 8, 0, 0, 0).bytes()),
              qMakePair(9, 8));
+    // Beyond a minute per sample there is no window at all; nothing may be read outside the night.
+    QCOMPARE(parse(RecordingWriter::newFormat().interval(90).spo2(fall).bytes()), qMakePair(0, 0));
 }
