@@ -39,4 +39,15 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Nocturnix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome to Nocturnix</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
