@@ -43,6 +43,7 @@ bench: deps
 	$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DNOCTURNIX_BENCH=ON -DBUILD_TESTING=OFF
 	$(CMAKE) --build build-bench -j $(JOBS)
 	./build-bench/bench/bench_parse
+	./build-bench/bench/bench_storage
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz build-bench

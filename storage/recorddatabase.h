@@ -66,6 +66,8 @@ public:
 
     bool setDeviceCloudId(const QString &id, const QString &sn);
     bool setRecordCloudId(const QString &id, const QString &flowid);
+    // The user's mark of one recording; nothing else of the row changes.
+    bool setRecordRemarks(const QString &flowid, const QString &remarks);
     bool forgetDeviceCloudIds();
     bool forgetRecordCloudIds();
 

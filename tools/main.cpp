@@ -1,8 +1,11 @@
 // nocturnix-tool: the headless companion of the Nocturnix window. Every
 // subcommand calls the same library code the window uses.
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <QStringList>
 
+#include "democommand.h"
+#include "importcommand.h"
 #include "infocommand.h"
 #include "toolio.h"
 
@@ -15,6 +18,10 @@ QString help()
         "\n"
         "Commands:\n"
         "  info FILE [--branch CODE]   parse one recording and print its summary as JSON\n"
+        "  import --data-dir DIR --sn SN --branch CODE FILE...\n"
+        "                              store recording files named yyyyMMddhhmmss as nights\n"
+        "                              of one recorder; one line per file\n"
+        "  demo --data-dir DIR         write a data directory with three demo recorders\n"
         "\n"
         "  --help                      show this text\n"
         "  --version                   show the program version\n");
@@ -27,6 +34,9 @@ QString help()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // The debug trace of parser and database would bury the tool's own
+    // output; warnings still reach stderr, and QT_LOGGING_RULES brings it back.
+    QLoggingCategory::setFilterRules(QStringLiteral("nocturnix.*.debug=false"));
     QCoreApplication::setApplicationName(QStringLiteral("Nocturnix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(NOCTURNIX_VERSION));
 
@@ -46,6 +56,10 @@ int main(int argc, char *argv[])
     }
     if (command == QLatin1String("info"))
         return InfoCommand().run(args);
+    if (command == QLatin1String("import"))
+        return ImportCommand().run(args);
+    if (command == QLatin1String("demo"))
+        return DemoCommand().run(args);
 
     err() << "unknown command: " << command << "\n\n" << help();
     return ExitUsage;
