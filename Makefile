@@ -6,7 +6,7 @@ BUILD    ?= build
 CMAKE    ?= cmake
 FUZZ_SECONDS ?= 120
 
-.PHONY: all deps build run test asan fuzz bench clean
+.PHONY: all deps build run run-own test asan fuzz bench clean
 
 all: build
 
@@ -19,8 +19,12 @@ $(BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	$(CMAKE) --build $(BUILD) -j $(JOBS)
 
+# Without settings of your own this starts on demo nights; see README.md.
 run: build
-	./$(BUILD)/app/nocturnix
+	bash scripts/run.sh $(BUILD)
+
+run-own: build
+	bash scripts/run.sh $(BUILD) --own
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -3,6 +3,7 @@
 #include "appconfig.h"
 #include "crashhandler.h"
 #include "mainwindow.h"
+#include "setdatadirdlg.h"
 #include "messagebox.h"
 #include "singleinstanceguard.h"
 
@@ -100,10 +101,23 @@ int AppShell::run(int &argc, char **argv)
     applyStyleSheet();
     ensureDataLocation();
 
-    // The first-start data-directory dialog takes this place once it exists.
-    QPointer<MainWindow> window = new MainWindow;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    QPointer<MainWindow> window;
+    const auto openMainWindow = [&window] {
+        window = new MainWindow;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+    };
+    if (AppConfig::instance().isFirstStart()) {
+        // Direct, so the main window exists before the dialog, the last
+        // window so far, closes and would end the program.
+        auto *dialog = new SetDataDirDlg;
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->setModal(true);
+        QObject::connect(dialog, &SetDataDirDlg::dataDirChosen, dialog, openMainWindow, Qt::DirectConnection);
+        dialog->show();
+    } else {
+        openMainWindow();
+    }
 
     const int code = app.exec();
     delete window.data();

@@ -20,7 +20,10 @@ using namespace RecordRows;
 
 RecordDatabase &RecordDatabase::instance()
 {
+    // Opened on first use, in the configured data directory.
     static RecordDatabase database;
+    static const bool opened = database.open();
+    Q_UNUSED(opened);
     return database;
 }
 
@@ -292,6 +295,20 @@ QStringList RecordDatabase::recordListLocked(const QString &sn)
     return list;
 }
 
+QHash<QString, QString> RecordDatabase::recordRemarks(const QString &sn)
+{
+    QMutexLocker lock(&m_mutex);
+    QSqlQuery q(m_db);
+    QHash<QString, QString> remarks;
+    q.prepare(QStringLiteral("select checktime, remarks from tb_check where sn = :sn"));
+    q.bindValue(QStringLiteral(":sn"), sn);
+    if (!exec(q, "query record data failed:"))
+        return remarks;
+    while (q.next())
+        remarks.insert(q.value(0).toString(), q.value(1).toString());
+    return remarks;
+}
+
 CheckInfo RecordDatabase::record(const QString &sn, const QString &checkTime)
 {
     QMutexLocker lock(&m_mutex);
@@ -300,7 +317,7 @@ CheckInfo RecordDatabase::record(const QString &sn, const QString &checkTime)
     q.bindValue(QStringLiteral(":flowid"), sn + checkTime);
     if (!exec(q, "query record data failed:") || !q.next())
         return {};
-    return checkFromRow(q, false);
+    return checkFromRow(q, CheckColumns(q.record()), false);
 }
 
 RecordMap RecordDatabase::allRecords()
@@ -318,8 +335,9 @@ RecordMap RecordDatabase::allRecords()
         if (!exec(q, "query record list failed:"))
             continue;
         QVector<CheckInfo> &list = records[sn];
+        const CheckColumns columns(q.record());
         while (q.next()) {
-            list.append(checkFromRow(q, true));
+            list.append(checkFromRow(q, columns, true));
             list.last().branchCode = branch;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMap>
 #include <QMutex>
 #include <QSharedPointer>
@@ -45,6 +46,8 @@ public:
     // False, and nothing written, when the recording was deleted before.
     bool insertRecord(const CheckInfo &record);
     QStringList recordList(const QString &sn);   // check times, newest first
+    // The remarks of one recorder's nights by check time, in one query.
+    QHash<QString, QString> recordRemarks(const QString &sn);
     // Cloud ids stay empty; a missing record has an empty flowid.
     CheckInfo record(const QString &sn, const QString &checkTime);
     RecordMap allRecords();

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QVariant>
 
 #include "patientinfo.h"
@@ -19,11 +20,34 @@ QVariant startText(const QDateTime &start)
     return QLocale(QLocale::English).toString(start, startFormat + QStringLiteral(".000"));
 }
 
+// Fixed-width digits; -1 when any character is not one.
+static int digitsAt(const QString &text, int at, int count)
+{
+    int number = 0;
+    for (int i = at; i < at + count; ++i) {
+        const int digit = text.at(i).digitValue();
+        if (digit < 0 || digit > 9)
+            return -1;
+        number = number * 10 + digit;
+    }
+    return number;
+}
+
 QDateTime startFromText(const QVariant &value)
 {
     if (value.isNull())
         return {};
-    return QDateTime::fromString(value.toString().left(19), startFormat);
+    // Read by hand: the all-records walk reads thousands of these, and the
+    // general format parser costs tens of microseconds each.
+    const QString text = value.toString();
+    if (text.size() >= 19 && text.at(4) == QLatin1Char('-') && text.at(7) == QLatin1Char('-')
+        && text.at(10) == QLatin1Char(' ') && text.at(13) == QLatin1Char(':') && text.at(16) == QLatin1Char(':')) {
+        const QDate date(digitsAt(text, 0, 4), digitsAt(text, 5, 2), digitsAt(text, 8, 2));
+        const QTime time(digitsAt(text, 11, 2), digitsAt(text, 14, 2), digitsAt(text, 17, 2));
+        if (date.isValid() && time.isValid())
+            return QDateTime(date, time);
+    }
+    return QDateTime::fromString(text.left(19), startFormat);
 }
 
 // The numbers as the stored text forms round them: six significant digits for
@@ -38,31 +62,55 @@ double storedMeasure(double value)
     return QString::number(value, 'f', 6).toDouble();
 }
 
-CheckInfo checkFromRow(const QSqlQuery &q, bool withCloudIds)
+CheckColumns::CheckColumns(const QSqlRecord &r)
+    : flowid(r.indexOf(QStringLiteral("flowid")))
+    , checktime(r.indexOf(QStringLiteral("checktime")))
+    , sn(r.indexOf(QStringLiteral("sn")))
+    , resourceID(r.indexOf(QStringLiteral("resourceID")))
+    , deviceID(r.indexOf(QStringLiteral("deviceID")))
+    , duration(r.indexOf(QStringLiteral("duration")))
+    , startDateTime(r.indexOf(QStringLiteral("startDateTime")))
+    , secPerPoint(r.indexOf(QStringLiteral("SecPerPoint")))
+    , o2Max(r.indexOf(QStringLiteral("o2_max")))
+    , o2Avg(r.indexOf(QStringLiteral("o2_avg")))
+    , o2Min(r.indexOf(QStringLiteral("o2_min")))
+    , hrMax(r.indexOf(QStringLiteral("hr_max")))
+    , hrAvg(r.indexOf(QStringLiteral("hr_avg")))
+    , hrMin(r.indexOf(QStringLiteral("hr_min")))
+    , o2Score(r.indexOf(QStringLiteral("o2score")))
+    , few90Duration(r.indexOf(QStringLiteral("few90_duration")))
+    , drops3(r.indexOf(QStringLiteral("drops_3")))
+    , drops4(r.indexOf(QStringLiteral("drops_4")))
+    , note(r.indexOf(QStringLiteral("note")))
+    , remarks(r.indexOf(QStringLiteral("remarks")))
+{
+}
+
+CheckInfo checkFromRow(const QSqlQuery &q, const CheckColumns &col, bool withCloudIds)
 {
     CheckInfo c;
-    c.flowid = q.value(QStringLiteral("flowid")).toString();
-    c.checktime = q.value(QStringLiteral("checktime")).toString();
-    c.sn = q.value(QStringLiteral("sn")).toString();
+    c.flowid = q.value(col.flowid).toString();
+    c.checktime = q.value(col.checktime).toString();
+    c.sn = q.value(col.sn).toString();
     if (withCloudIds) {
-        c.resourceID = q.value(QStringLiteral("resourceID")).toString();
-        c.deviceID = q.value(QStringLiteral("deviceID")).toString();
+        c.resourceID = q.value(col.resourceID).toString();
+        c.deviceID = q.value(col.deviceID).toString();
     }
-    c.duration = q.value(QStringLiteral("duration")).toInt();
-    c.startDateTime = startFromText(q.value(QStringLiteral("startDateTime")));
-    c.secPerPoint = q.value(QStringLiteral("SecPerPoint")).toFloat();
-    c.o2Max = q.value(QStringLiteral("o2_max")).toInt();
-    c.o2Avg = q.value(QStringLiteral("o2_avg")).toInt();
-    c.o2Min = q.value(QStringLiteral("o2_min")).toInt();
-    c.hrMax = q.value(QStringLiteral("hr_max")).toInt();
-    c.hrAvg = q.value(QStringLiteral("hr_avg")).toInt();
-    c.hrMin = q.value(QStringLiteral("hr_min")).toInt();
-    c.o2Score = q.value(QStringLiteral("o2score")).toInt();
-    c.few90Duration = q.value(QStringLiteral("few90_duration")).toInt();
-    c.drops3 = q.value(QStringLiteral("drops_3")).toInt();
-    c.drops4 = q.value(QStringLiteral("drops_4")).toInt();
-    c.note = q.value(QStringLiteral("note")).toString();
-    c.remarks = q.value(QStringLiteral("remarks")).toString();
+    c.duration = q.value(col.duration).toInt();
+    c.startDateTime = startFromText(q.value(col.startDateTime));
+    c.secPerPoint = q.value(col.secPerPoint).toFloat();
+    c.o2Max = q.value(col.o2Max).toInt();
+    c.o2Avg = q.value(col.o2Avg).toInt();
+    c.o2Min = q.value(col.o2Min).toInt();
+    c.hrMax = q.value(col.hrMax).toInt();
+    c.hrAvg = q.value(col.hrAvg).toInt();
+    c.hrMin = q.value(col.hrMin).toInt();
+    c.o2Score = q.value(col.o2Score).toInt();
+    c.few90Duration = q.value(col.few90Duration).toInt();
+    c.drops3 = q.value(col.drops3).toInt();
+    c.drops4 = q.value(col.drops4).toInt();
+    c.note = q.value(col.note).toString();
+    c.remarks = q.value(col.remarks).toString();
     return c;
 }
 

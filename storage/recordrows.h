@@ -8,6 +8,7 @@
 
 class PatientInfo;
 class QSqlQuery;
+class QSqlRecord;
 
 // How the record database's rows map to the program's types, and the text
 // forms values keep in the file.
@@ -20,7 +21,16 @@ QDateTime startFromText(const QVariant &value);
 double storedRate(float rate);
 double storedMeasure(double value);
 
-CheckInfo checkFromRow(const QSqlQuery &q, bool withCloudIds);
+// Column positions of a tb_check result, looked up once per query: a lookup
+// by name rebuilds the record description at every call.
+struct CheckColumns
+{
+    explicit CheckColumns(const QSqlRecord &record);
+    int flowid, checktime, sn, resourceID, deviceID, duration, startDateTime, secPerPoint;
+    int o2Max, o2Avg, o2Min, hrMax, hrAvg, hrMin, o2Score, few90Duration, drops3, drops4, note, remarks;
+};
+
+CheckInfo checkFromRow(const QSqlQuery &q, const CheckColumns &columns, bool withCloudIds);
 DeviceInfoPtr deviceFromRow(const QSqlQuery &q);
 void fillPatient(const QSqlQuery &q, PatientInfo &p);
 void bindPatient(QSqlQuery &q, const PatientInfo &p);
