@@ -153,13 +153,7 @@ void EditDialog::on_buttonBox_clicked(QAbstractButton *button)
 
 bool EditDialog::checkInput()
 {
-    QString problem;
-    if (m_ui->dateEdit->date() > QDate::currentDate())
-        problem = tr("Please enter the correct birthday");
-    else if (m_units->isWeightMissing())
-        problem = tr("Please enter the correct weight");
-    else if (m_units->isHeightMissing())
-        problem = tr("Please enter the correct height");
+    const QString problem = m_units->inputProblem("EditDialog", m_ui->dateEdit->date());
     if (problem.isEmpty())
         return true;
     MessageBox::information(this, tr("Message"), problem, MessageBox::Ok);

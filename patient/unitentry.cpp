@@ -3,6 +3,7 @@
 #include "patientinfo.h"
 #include "unitconversion.h"
 
+#include <QCoreApplication>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -118,4 +119,25 @@ double UnitEntry::weightKg() const
     if (m_unit == PatientInfo::Metric)
         return keptOr(m_weightKg, m_weight->value());
     return UnitConversion::kilograms(m_weight->value());
+}
+
+QString UnitEntry::inputProblem(const char *context, const QDate &birthday) const
+{
+    // Marked for both dialogs' translation contexts.
+    static const char *const texts[] = {
+        QT_TRANSLATE_NOOP("EditDialog", "Please enter the correct birthday"),
+        QT_TRANSLATE_NOOP("EditDialog", "Please enter the correct weight"),
+        QT_TRANSLATE_NOOP("EditDialog", "Please enter the correct height"),
+        QT_TRANSLATE_NOOP("SettingDlg", "Please enter the correct birthday"),
+        QT_TRANSLATE_NOOP("SettingDlg", "Please enter the correct weight"),
+        QT_TRANSLATE_NOOP("SettingDlg", "Please enter the correct height"),
+    };
+    int problem = -1;
+    if (birthday > QDate::currentDate())
+        problem = 0;
+    else if (isWeightMissing())
+        problem = 1;
+    else if (isHeightMissing())
+        problem = 2;
+    return problem < 0 ? QString() : QCoreApplication::translate(context, texts[problem]);
 }

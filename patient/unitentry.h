@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QObject>
 
 class QSpinBox;
@@ -24,6 +25,10 @@ public:
 
     bool isHeightMissing() const;
     bool isWeightMissing() const;
+    // The first thing wrong with the entered birthday, weight and height, in
+    // the order the dialogs check them and translated in the asking dialog's
+    // context; empty when the details can be stored.
+    QString inputProblem(const char *context, const QDate &birthday) const;
     // What is entered, in centimetres and kilograms.
     double heightCm() const;
     double weightKg() const;

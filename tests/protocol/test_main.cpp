@@ -1,20 +1,9 @@
 #include <QCoreApplication>
-#include <QTest>
 
 #include "test_protocol.h"
+#include "testmain.h"
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
-
-    int status = 0;
-    {
-        TestDeviceInfo t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        TestBranchCodes t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    return status;
+    return runTests<QCoreApplication, TestDeviceInfo, TestBranchCodes>(argc, argv);
 }
