@@ -58,10 +58,13 @@ MainWindow::MainWindow(DeviceController *controller, QWidget *parent)
     m_treeModel = new MyTreeViewModel(this);
     ui->treeView->setModel(m_treeModel);
     m_treeModel->refresh(false);
+    clearReportArea();
     if (m_treeModel->rowCount() > 0) {
         const QModelIndex first = m_treeModel->index(0, 0);
         ui->treeView->expand(first);
         ui->treeView->setCurrentIndex(first);
+    } else {
+        showEmptyHint();
     }
     ui->treeView->updateColumnWidth();
 
@@ -444,6 +447,16 @@ void MainWindow::on_btnCloud_clicked()
 void MainWindow::on_btnFaq_clicked()
 {
     QDesktopServices::openUrl(QUrl(QStringLiteral("https://%1/pages/faqs-quillet-nocturnix").arg(QStringLiteral(NOCTURNIX_WEB_HOST))));
+}
+
+void MainWindow::showEmptyHint()
+{
+    auto *hint = new QLabel(tr("No recordings yet.\nConnect a recorder and press Download to bring its nights in."));
+    hint->setObjectName(QStringLiteral("label_emptyHint"));
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setMargin(40);
+    hint->setStyleSheet(QStringLiteral("color: #5b6b7c; font-size: 12pt;"));
+    showInReportArea(hint);
 }
 
 void MainWindow::showNotYetAvailable()

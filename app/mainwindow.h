@@ -77,6 +77,7 @@ private:
     void setReportButtonsVisible(bool visible);
     void showInReportArea(QWidget *widget);
     void clearReportArea();
+    void showEmptyHint();
     void showNotYetAvailable();
     void shutDownController();
     static void waitMs(int milliseconds);
