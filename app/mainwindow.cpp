@@ -446,7 +446,7 @@ void MainWindow::on_btnCloud_clicked()
 
 void MainWindow::on_btnFaq_clicked()
 {
-    QDesktopServices::openUrl(QUrl(QStringLiteral("https://%1/pages/faqs-quillet-nocturnix").arg(QStringLiteral(NOCTURNIX_WEB_HOST))));
+    QDesktopServices::openUrl(QUrl(QStringLiteral(NOCTURNIX_WEB_URL "/pages/faqs-quillet-nocturnix")));
 }
 
 void MainWindow::showEmptyHint()
