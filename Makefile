@@ -35,12 +35,15 @@ asan: deps
 	$(CMAKE) --build build-asan -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
 
-# libFuzzer over the recording parser; FUZZ_SECONDS sets the run length.
+# libFuzzer over the recording parser, then over the recorder's replies;
+# FUZZ_SECONDS sets the length of each run.
 fuzz: deps
 	CC=clang CXX=clang++ $(CMAKE) -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNOCTURNIX_FUZZ=ON -DBUILD_TESTING=OFF
 	$(CMAKE) --build build-fuzz -j $(JOBS)
 	mkdir -p build-fuzz/corpus
 	./build-fuzz/tests/fuzz/fuzz_parsefile -artifact_prefix=build-fuzz/ -max_total_time=$(FUZZ_SECONDS) -max_len=65536 build-fuzz/corpus tests/fuzz/seeds
+	mkdir -p build-fuzz/corpus-replies
+	./build-fuzz/tests/fuzz/fuzz_replies -artifact_prefix=build-fuzz/ -max_total_time=$(FUZZ_SECONDS) -max_len=4096 build-fuzz/corpus-replies tests/fuzz/seeds-replies
 
 # Benchmarks never gate CI.
 bench: deps
@@ -48,6 +51,9 @@ bench: deps
 	$(CMAKE) --build build-bench -j $(JOBS)
 	./build-bench/bench/bench_parse
 	./build-bench/bench/bench_storage
+	./build-bench/bench/bench_report
+	./build-bench/bench/bench_download
+	./build-bench/bench/bench_trend
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz build-bench

@@ -23,6 +23,7 @@
 #include "mysingleton.h"
 #include "mytreeviewmodel.h"
 #include "recordviews.h"
+#include "reportoutput.h"
 #include "settingdlg.h"
 
 namespace {
@@ -392,14 +393,8 @@ void MainWindow::on_pushButton_edit_clicked()
     auto *dialog = new EditDialog(MySingleton::instance().patientController(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setModal(true);
-    connect(dialog, &EditDialog::editFinish, this, [this] {
-        // The report shows the patient block; rebuild it with the new details.
-        if (!m_reportWidget)
-            return;
-        QWidget *report = RecordViews::createReportView(nullptr);
-        showInReportArea(report);
-        m_reportWidget = report;
-    });
+    // The report reads the patient it shows live: a repaint shows the new details.
+    connect(dialog, &EditDialog::editFinish, ui->scrollArea_Report->viewport(), qOverload<>(&QWidget::update));
     dialog->show();
 }
 
@@ -413,19 +408,36 @@ void MainWindow::on_btnSetting_clicked()
     dialog->show();
 }
 
+ReportInput MainWindow::reportInput() const
+{
+    const MySingleton &open = MySingleton::instance();
+    return ReportInput::fromOpenRecording(open.recording(), open.patientController());
+}
+
+bool MainWindow::hasSelectedReport() const
+{
+    return m_recordLoaded && !ui->treeView->selectionModel()->selectedIndexes().isEmpty();
+}
+
 void MainWindow::on_pushButton_print_clicked()
 {
-    showNotYetAvailable();
+    if (hasSelectedReport())
+        ReportOutput::print(this, reportInput(), statusBar());
 }
 
 void MainWindow::on_pushButton_pdf_clicked()
 {
-    showNotYetAvailable();
+    if (hasSelectedReport())
+        ReportOutput::savePdf(this, reportInput(), statusBar());
 }
 
 void MainWindow::on_pushButton_csv_clicked()
 {
-    showNotYetAvailable();
+    const QModelIndex current = ui->treeView->currentIndex();
+    if (!current.isValid() || !m_recordLoaded
+        || current.data(MyTreeViewModel::NodeTypeRole).toInt() != MyTreeViewModel::RecordNode)
+        return;
+    ReportOutput::exportCsv(this, reportInput(), statusBar());
 }
 
 void MainWindow::on_btnAbout_clicked()

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 class DeviceController;
+struct ReportInput;
 class MyTreeViewModel;
 class QLabel;
 class QProgressBar;
@@ -77,6 +78,8 @@ private:
     void setReportButtonsVisible(bool visible);
     void showInReportArea(QWidget *widget);
     void clearReportArea();
+    ReportInput reportInput() const;
+    bool hasSelectedReport() const;
     void showEmptyHint();
     void showNotYetAvailable();
     void shutDownController();

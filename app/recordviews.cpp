@@ -7,6 +7,7 @@
 #include "appconfig.h"
 #include "branchcodes.h"
 #include "mysingleton.h"
+#include "o2reportwidget.h"
 #include "oxidatacontroller.h"
 #include "patientcontroller.h"
 #include "recorddatabase.h"
@@ -16,11 +17,6 @@ namespace {
 QString tr(const char *text, int n = -1)
 {
     return QCoreApplication::translate("RecordViews", text, nullptr, n);
-}
-
-QString hoursAndMinutes(int seconds)
-{
-    return tr("%1 h %2 min").arg(seconds / 3600).arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'));
 }
 
 QLabel *card(const QString &html, QWidget *parent)
@@ -46,23 +42,8 @@ QString row(const QString &name, const QString &value)
 
 QWidget *RecordViews::createReportView(QWidget *parent)
 {
-    const auto night = MySingleton::instance().recording();
-    if (!night)
-        return card(QString(), parent);
-    const QLocale locale = AppConfig::instance().dateLocale();
-    const QString start = locale.toString(night->startDateTime, AppConfig::instance().dateFormat() + QStringLiteral(" hh:mm"));
-    const PatientInfo *patient = MySingleton::instance().patientController()->patient();
-    QString rows;
-    if (!patient->name().isEmpty())
-        rows += row(tr("Patient"), patient->name());
-    rows += row(tr("Start"), start);
-    rows += row(tr("Duration"), hoursAndMinutes(night->duration));
-    rows += row(tr("SpO2 average / lowest"), QStringLiteral("%1 % / %2 %").arg(night->spo2Avg).arg(night->spo2Min));
-    rows += row(tr("Pulse average (range)"),
-                QStringLiteral("%1 bpm (%2-%3)").arg(night->pulseAvg).arg(night->pulseMin).arg(night->pulseMax));
-    rows += row(tr("Drops of 3 % / 4 %"), QStringLiteral("%1 / %2").arg(night->drops3).arg(night->drops4));
-    rows += row(tr("O2 score"), night->o2Score == 255 ? QStringLiteral("--") : QString::number(night->o2Score / 10.0, 'f', 1));
-    return card(QStringLiteral("<h2 style='color:#1d3557'>%1</h2><table>%2</table>").arg(tr("Oxygen Report"), rows), parent);
+    const MySingleton &open = MySingleton::instance();
+    return new O2ReportWidget(ReportInput::fromOpenRecording(open.recording(), open.patientController()), parent);
 }
 
 QWidget *RecordViews::createTrendView(const QString &sn, QWidget *parent)

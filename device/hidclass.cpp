@@ -85,6 +85,8 @@ bool HidClass::read(QByteArray &buffer)
     }
     if (!received.isEmpty())
         traceReceived("holtek", received);
-    buffer = received;
+    // Appended like the other variants: a current-framing reply split over
+    // two reads must be reassembled, not lose its first half.
+    buffer.append(received);
     return true;
 }

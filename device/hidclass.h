@@ -16,7 +16,6 @@ public:
     bool open() override;
     void close() override;
     bool write(const QByteArray &data) override;
-    // Replaces the buffer with what this call collected.
     bool read(QByteArray &buffer) override;
 
 private:

@@ -138,6 +138,22 @@ bool hasPulseOnlyPrefix(const QString &code)
     return startsWithOneOf(code, {"2701", "2703", "2704"});
 }
 
+bool hasWideTrendPulseRange(const QString &code)
+{
+    const std::optional<int> p = prefixNumber(code);
+    return p && (*p == 2701 || *p == 2703 || *p == 2704 || *p == 2801);
+}
+
+bool trendLacksO2Score(const QString &code)
+{
+    return isOneOf(code, {"2C100000", "2C100002"});
+}
+
+bool trendShowsAllSeries(const QString &code)
+{
+    return isOneOf(code, {"2D010001", "2D010002"});
+}
+
 bool isPelsinMaxFamily(const QString &code)
 {
     return code.startsWith(QLatin1String("2B01"));
@@ -170,6 +186,38 @@ ReportBrand reportBrand(const QString &code)
     if (isSonvik(code))
         return ReportBrand::Sonvik;
     return ReportBrand::None;
+}
+
+int cloudDeviceType(const QString &code)
+{
+    if (isOneOf(code, {"2D010001", "2D010002"}))
+        return 81;
+    if (code == QLatin1String("2C100002"))
+        return 82;
+    if (code == QLatin1String("2C100000"))
+        return 83;
+    if (code.startsWith(QLatin1String("2B01")))
+        return 11;
+    const std::optional<int> p = prefixNumber(code);
+    if (!p)
+        return -1;
+    const QString s = code.right(4);
+    struct Row { int prefix; const char *suffix; int type; };   // suffix nullptr: any
+    static const Row rows[] = {
+        {2107, nullptr, 17}, {2401, "0000", 20}, {2401, "0004", 59}, {2501, nullptr, 16},
+        {2601, nullptr, 22}, {2701, "0000", 21}, {2701, "0003", 19}, {2701, "0005", 57},
+        {2701, "0006", 58}, {2703, "0000", 21}, {2703, "0001", 57}, {2704, "0000", 19},
+        {2704, "0001", 58}, {2801, nullptr, 18}, {2901, nullptr, 24}, {5001, nullptr, 20},
+    };
+    if (*p >= 2101 && *p <= 2106)
+        return 10;
+    if (*p >= 2301 && *p <= 2303)
+        return 13;
+    for (const Row &row : rows) {
+        if (row.prefix == *p && (!row.suffix || s == QLatin1String(row.suffix)))
+            return row.type;
+    }
+    return -1;
 }
 
 } // namespace BranchCodes

@@ -33,6 +33,16 @@ bool isPulseOnly(const QString &code);
 // Codes beginning "2701", "2703" or "2704", the baby-monitor families.
 bool hasPulseOnlyPrefix(const QString &code);
 
+// Prefix number 2701, 2703, 2704 or 2801: the trend offers only the averages
+// and its pulse axis reaches 270 instead of 180.
+bool hasWideTrendPulseRange(const QString &code);
+
+// Trend without the O2 score button.
+bool trendLacksO2Score(const QString &code);
+
+// Trend with all five series buttons and the SpO2 average first.
+bool trendShowsAllSeries(const QString &code);
+
 // Codes beginning "2B01"; their legacy reminder switches carry a sound bit.
 bool isPelsinMaxFamily(const QString &code);
 
@@ -49,5 +59,9 @@ enum class ReportBrand { None, Brandel, Sonvik };
 
 // The brand a report carries; Brandel wins where a code were in both groups.
 ReportBrand reportBrand(const QString &code);
+
+// The number the cloud service uses for a recorder model; -1 for models
+// that are not synchronised.
+int cloudDeviceType(const QString &code);
 
 } // namespace BranchCodes

@@ -1,6 +1,7 @@
 #include "datadirectory.h"
 
 #include "loghelper.h"
+#include "safename.h"
 #include "storagelog.h"
 
 Q_LOGGING_CATEGORY(lcStorage, "nocturnix.storage")
@@ -50,37 +51,15 @@ std::optional<QString> DataDirectory::recordPath(const QString &sn, const QStrin
 
 bool DataDirectory::isSafeName(const QString &name)
 {
-    if (name.isEmpty() || name.size() > maxNameLength)
-        return false;
-    if (name == QLatin1String(".") || name.contains(QLatin1String("..")))
-        return false;
-    for (const QChar c : name) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c == QLatin1Char('/') || c == QLatin1Char('\\')
-            || c == QLatin1Char(':') || c.category() == QChar::Other_Control)
-            return false;
-    }
-    return true;
+    return SafeName::isSafeName(name);
 }
 
 bool DataDirectory::isCheckTime(const QString &text)
 {
-    if (text.size() != 14)
-        return false;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
+    return SafeName::isCheckTime(text);
 }
 
 QString DataDirectory::printable(const QString &name)
 {
-    QString out;
-    for (const QChar c : name.left(2 * maxNameLength)) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F || c.category() == QChar::Other_Control)
-            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out;
+    return SafeName::printable(name);
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "safename.h"
+
 #include <optional>
 
 // Layout of the data directory: "db_o2.db" and one subdirectory per
@@ -11,7 +13,7 @@
 class DataDirectory
 {
 public:
-    static constexpr int maxNameLength = 64;
+    static constexpr int maxNameLength = SafeName::maxLength;
 
     explicit DataDirectory(const QString &root);
 

@@ -320,6 +320,22 @@ CheckInfo RecordDatabase::record(const QString &sn, const QString &checkTime)
     return checkFromRow(q, CheckColumns(q.record()), false);
 }
 
+QVector<CheckInfo> RecordDatabase::records(const QString &sn)
+{
+    QMutexLocker lock(&m_mutex);
+    QSqlQuery q(m_db);
+    QVector<CheckInfo> list;
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("select * from tb_check where sn = :sn order by checktime desc"));
+    q.bindValue(QStringLiteral(":sn"), sn);
+    if (!exec(q, "query device records failed:"))
+        return list;
+    const CheckColumns columns(q.record());
+    while (q.next())
+        list.append(checkFromRow(q, columns, false));
+    return list;
+}
+
 RecordMap RecordDatabase::allRecords()
 {
     const QStringList serials = allDevices().keys();

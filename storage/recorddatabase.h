@@ -50,6 +50,9 @@ public:
     QHash<QString, QString> recordRemarks(const QString &sn);
     // Cloud ids stay empty; a missing record has an empty flowid.
     CheckInfo record(const QString &sn, const QString &checkTime);
+    // Every record of one recorder, newest first, in one query; the same
+    // values as record() gives per check time.
+    QVector<CheckInfo> records(const QString &sn);
     RecordMap allRecords();
     // An empty checkTime removes every record of the device. Tombstones keep
     // the recordings from coming back with the next download.

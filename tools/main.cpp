@@ -1,12 +1,16 @@
 // nocturnix-tool: the headless companion of the Nocturnix window. Every
 // subcommand calls the same library code the window uses.
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QStringList>
 
+#include "csvcommand.h"
 #include "democommand.h"
 #include "importcommand.h"
 #include "infocommand.h"
+#include "pdfcommand.h"
+#include "pingcommand.h"
 #include "toolio.h"
 
 namespace {
@@ -22,6 +26,11 @@ QString help()
         "                              store recording files named yyyyMMddhhmmss as nights\n"
         "                              of one recorder; one line per file\n"
         "  demo --data-dir DIR         write a data directory with three demo recorders\n"
+        "  ping                        connect to the recorder and print its information as JSON\n"
+        "  pdf FILE --branch CODE [--sn SN --data-dir DIR] -o OUT.pdf\n"
+        "                              write the report of one recording as PDF\n"
+        "  csv FILE --branch CODE -o OUT.csv\n"
+        "                              write every sample of one recording as CSV\n"
         "\n"
         "  --help                      show this text\n"
         "  --version                   show the program version\n");
@@ -31,16 +40,33 @@ QString help()
 
 #include "buildconfig.h"
 
+#include <memory>
+#include <vector>
+
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Painting pages needs a GUI application; the offscreen platform lets it
+    // run without a display. Only the commands that paint pay for it.
+    const bool paints = argc > 1 && qstrcmp(argv[1], "pdf") == 0;
+    static char platformOption[] = "-platform";
+    static char offscreen[] = "offscreen";
+    std::vector<char *> argvApp(argv, argv + argc);
+    if (paints)
+        argvApp.insert(argvApp.begin() + 1, {platformOption, offscreen});
+    int argcApp = int(argvApp.size());
+    argvApp.push_back(nullptr);
+    std::unique_ptr<QCoreApplication> app;
+    if (paints)
+        app = std::make_unique<QGuiApplication>(argcApp, argvApp.data());
+    else
+        app = std::make_unique<QCoreApplication>(argcApp, argvApp.data());
     // The debug trace of parser and database would bury the tool's own
     // output; warnings still reach stderr, and QT_LOGGING_RULES brings it back.
     QLoggingCategory::setFilterRules(QStringLiteral("nocturnix.*.debug=false"));
     QCoreApplication::setApplicationName(QStringLiteral("Nocturnix"));
     QCoreApplication::setApplicationVersion(QStringLiteral(NOCTURNIX_VERSION));
 
-    QStringList args = app.arguments().mid(1);
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty()) {
         err() << help();
         return ExitUsage;
@@ -60,6 +86,12 @@ int main(int argc, char *argv[])
         return ImportCommand().run(args);
     if (command == QLatin1String("demo"))
         return DemoCommand().run(args);
+    if (command == QLatin1String("ping"))
+        return PingCommand().run(args);
+    if (command == QLatin1String("pdf"))
+        return PdfCommand().run(args);
+    if (command == QLatin1String("csv"))
+        return CsvCommand().run(args);
 
     err() << "unknown command: " << command << "\n\n" << help();
     return ExitUsage;

@@ -1,0 +1,3 @@
+#include "trendlog.h"
+
+Q_LOGGING_CATEGORY(lcTrend, "nocturnix.trend")
