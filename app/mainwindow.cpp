@@ -315,6 +315,11 @@ void MainWindow::showInReportArea(QWidget *widget)
 {
     clearReportArea();
     ui->scrollArea_Report->setWidget(widget);
+    // A page or plot wider than the area starts at its left edge, whatever
+    // child took the focus while it was being laid out.
+    QTimer::singleShot(0, ui->scrollArea_Report, [area = ui->scrollArea_Report] {
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->minimum());
+    });
 }
 
 void MainWindow::clearReportArea()

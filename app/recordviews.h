@@ -4,9 +4,8 @@
 
 class QWidget;
 
-// What the report area shows. The full report and the trend plot come with
-// their own widgets; until then a plain summary card stands in their place,
-// and the window only ever asks these two functions.
+// What the report area shows: the oxygen report of the open recording, or the
+// trend of one recorder. The window asks only these two functions.
 namespace RecordViews {
 
 // The recording open in MySingleton.

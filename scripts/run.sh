@@ -17,7 +17,7 @@ data_dir="$demo_home/.local/share/Nocturnix/DATA"
 if [[ ! -f "$demo_home/.local/share/Nocturnix/config.ini" ]]; then
     echo "No Nocturnix settings yet: starting on demo nights in $demo_home"
     mkdir -p "$data_dir"
-    HOME="$demo_home" "$build/tools/nocturnix-tool" demo --data-dir "$data_dir" >/dev/null
+    HOME="$demo_home" "$build/tools/nocturnix-tool" demo --data-dir "$data_dir" --end "$(date +%F)" >/dev/null
     cat > "$demo_home/.local/share/Nocturnix/config.ini" <<INI
 [General]
 isFirstStart=false

@@ -170,6 +170,38 @@ StoreResult RecordingStore::importFile(const QString &sn, const QString &branchC
     return addRows(night.toCheckInfo(sn, checkTime), branchCode, !device.isNull(), *path);
 }
 
+StoreResult RecordingStore::storeCloudRecording(const QString &sn, const QString &checkTime,
+                                                const QString &branchCode, const QByteArray &bytes,
+                                                const QString &cloudId, const QString &remarks)
+{
+    if (!DataDirectory::isSafeName(sn))
+        return StoreResult::UnsafeName;
+    if (!isValidCheckTime(checkTime))
+        return StoreResult::NotACheckTime;
+    const std::optional<QString> path = DataDirectory(m_db.dataDir()).recordPath(sn, checkTime);
+    if (!path)
+        return StoreResult::UnsafeName;
+    const DeviceInfoPtr device = m_db.device(sn);
+    if (branchCode.isEmpty() || (device && !device->branchCode().isEmpty() && device->branchCode() != branchCode))
+        return StoreResult::WrongBranchCode;
+    if (m_db.isDeleted(sn + checkTime))
+        return StoreResult::Deleted;
+    if (!m_db.record(sn, checkTime).flowid.isEmpty())
+        return StoreResult::AlreadyStored;
+    if (bytes.size() > OxiDataController::maxFileSize)
+        return StoreResult::NotARecording;
+
+    OxiDataController night;
+    if (!night.parseBytes(bytes, branchCode, *path) || !isPlausible(night))
+        return StoreResult::NotARecording;
+    if (!writeWhole(*path, bytes))
+        return StoreResult::WriteFailed;
+    CheckInfo row = night.toCheckInfo(sn, checkTime);
+    row.resourceID = cloudId;
+    row.remarks = remarks;
+    return addRows(row, branchCode, !device.isNull(), *path);
+}
+
 StoreResult RecordingStore::addRows(const CheckInfo &row, const QString &branchCode, bool isDeviceKnown,
                                     const QString &path)
 {

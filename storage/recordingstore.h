@@ -40,6 +40,12 @@ public:
     // row with the model name of its branch code.
     StoreResult importFile(const QString &sn, const QString &branchCode, const QString &sourcePath);
 
+    // A recording fetched from the cloud, still in memory: written beside
+    // its place and renamed when whole, its row carrying the cloud id and the
+    // remark. A night deleted here stays deleted; nothing is written for it.
+    StoreResult storeCloudRecording(const QString &sn, const QString &checkTime, const QString &branchCode,
+                                    const QByteArray &bytes, const QString &cloudId, const QString &remarks);
+
     static QString text(StoreResult result);
     // The night is in the store now.
     static bool isStored(StoreResult result);

@@ -58,6 +58,12 @@ DemoGenerator::DemoGenerator(quint32 seed)
 {
 }
 
+int DemoGenerator::daysUntil(const QDate &end)
+{
+    // Unshifted, the last night of the default seed starts on 8 February 2026.
+    return int(QDate(2026, 2, 9).daysTo(end));
+}
+
 QVector<DemoRecorder> DemoGenerator::recorders()
 {
     DemoRecorder ring;
@@ -70,7 +76,7 @@ QVector<DemoRecorder> DemoGenerator::recorders()
     ring.sleeper.eventsPerHour = 11;
     ring.sleeper.deepestDrop = 11;
     ring.nights = 48;
-    ring.firstNight = QDate(2025, 9, 3);
+    ring.firstNight = QDate(2025, 10, 14);
     ring.bedHour = 23;
     ring.minHours = 6;
     ring.maxHours = 8;
@@ -93,7 +99,7 @@ QVector<DemoRecorder> DemoGenerator::recorders()
     wrist.sleeper.deepestDrop = 7;
     wrist.sleeper.turnsPerHour = 3;
     wrist.nights = 36;
-    wrist.firstNight = QDate(2025, 10, 12);
+    wrist.firstNight = QDate(2025, 10, 22);
     wrist.minHours = 6;
     wrist.maxHours = 9;
     // Nine nights from before the firmware update, then the new format.
@@ -177,7 +183,7 @@ DemoGenerator::RecorderOutcome DemoGenerator::generate(const DemoRecorder &r, qu
     QDir().mkpath(dir);
     NightSynthesizer synthesizer(r.sleeper, seed);
     QRandomGenerator &rng = synthesizer.random();
-    QDate date = r.firstNight;
+    QDate date = r.firstNight.addDays(m_shiftDays);
     RecordingStore store(db);
     for (int i = 0; i < r.nights; ++i, date = date.addDays(rng.bounded(1, 6))) {
         // UTC only to keep daylight saving out: recorder clocks have none.

@@ -62,6 +62,13 @@ public:
 
     explicit DemoGenerator(quint32 seed = 20260314);
 
+    // The nights normally fall in the autumn and winter of 2025; moving them
+    // by whole days lets a demo end near a chosen date (for example today),
+    // so the week and month trends have something to show.
+    void shiftDays(int days) { m_shiftDays = days; }
+    // The shift after which the demo's last night is the one before the given date.
+    static int daysUntil(const QDate &end);
+
     static QVector<DemoRecorder> recorders();
 
     // Opens the record database in dataDir (which it leaves open) and fills
@@ -74,6 +81,7 @@ private:
     RecorderOutcome generate(const DemoRecorder &recorder, quint32 seed, const QString &staging);
 
     quint32 m_seed;
+    int m_shiftDays = 0;
     QVector<RecorderOutcome> m_outcomes;
     QString m_error;
 };

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+#include "fakecloudserver.h"
+#include "synchelper.h"
+
+// A local service with one account and a client pointed at it, with
+// time-outs short enough that a test waits a fraction of a second.
+struct CloudFixture
+{
+    static constexpr const char *salt = "00112233445566778899aabbccddeeff";
+    static constexpr const char *email = "night owl@example.org";
+    static constexpr const char *password = "p&ss=w rd%";
+    static constexpr int userId = 31;
+
+    FakeCloudServer server{QString::fromLatin1(salt)};
+    std::unique_ptr<SyncHelper> helper;
+
+    explicit CloudFixture(CloudTimeouts timeouts = {1500, 1500})
+    {
+        server.addAccount(QString::fromLatin1(email), QString::fromLatin1(password), userId, {42, 7, 19});
+        if (!server.listen())
+            qFatal("local server does not listen");
+        helper = std::make_unique<SyncHelper>(server.apiUrl(), timeouts, QString::fromLatin1(salt));
+    }
+
+    QList<QVariant> login(const QString &user = QString::fromLatin1(email),
+                          const QString &pwd = QString::fromLatin1(password))
+    {
+        QSignalSpy spy(helper.get(), &SyncHelper::loginReturn);
+        emit helper->goLogin(user, pwd);
+        if (!spy.wait(10000))
+            return {};
+        return spy.takeFirst();
+    }
+
+    // The value of endDownload, or nothing when it never came.
+    std::optional<bool> sync()
+    {
+        QSignalSpy spy(helper.get(), &SyncHelper::endDownload);
+        emit helper->sync();
+        if (!spy.wait(60000))
+            return std::nullopt;
+        return spy.takeFirst().at(0).toBool();
+    }
+};
