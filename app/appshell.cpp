@@ -1,6 +1,7 @@
 #include "appshell.h"
 
 #include "appconfig.h"
+#include "commcontroller.h"
 #include "crashhandler.h"
 #include "mainwindow.h"
 #include "setdatadirdlg.h"
@@ -103,7 +104,7 @@ int AppShell::run(int &argc, char **argv)
 
     QPointer<MainWindow> window;
     const auto openMainWindow = [&window] {
-        window = new MainWindow;
+        window = new MainWindow(new CommController);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
     };

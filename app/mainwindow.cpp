@@ -17,7 +17,9 @@
 #include "branchcodes.h"
 #include "buildconfig.h"
 #include "centredscreenrect.h"
+#include "commcontroller.h"
 #include "devicecontroller.h"
+#include "devicesettingdlg.h"
 #include "editdialog.h"
 #include "messagebox.h"
 #include "mysingleton.h"
@@ -77,6 +79,8 @@ MainWindow::MainWindow(DeviceController *controller, QWidget *parent)
     connect(m_controller, &DeviceController::updateDownloadProgressBar, this, &MainWindow::getDownloadProgress);
     connect(m_controller, &DeviceController::downloadEnd, this, &MainWindow::onDownloadEnd);
     connect(m_controller, &DeviceController::fileDownloadSuccess, this, &MainWindow::onDownloadFileEnd);
+    connect(m_controller, &DeviceController::fileStoreProblem, this,
+            [this](const QString &, const QString &, const QString &text) { m_storeProblems.append(text); });
     connect(m_controller, &DeviceController::findBranchCode, this, [this] { changeBtnFromBranchCode(false); });
     connect(m_controller, &DeviceController::pingResult, this, &MainWindow::onPingResult);
 
@@ -169,16 +173,7 @@ void MainWindow::setStatus(bool connected, const QString &text)
 
 QString MainWindow::downloadEndMessage(int errorCode)
 {
-    switch (errorCode) {
-    case 0: return tr("All file downloaded.");
-    case 1: return tr("Can not connect to device.");
-    case 2: return tr("Can not get device information.");
-    case 3: return tr("Create file failed.");
-    case 4: return tr("Can not get file information.");
-    case 5: return tr("No data.");
-    case 6: return tr("Download failed.");
-    default: return QString();
-    }
+    return CommController::endMessage(errorCode);
 }
 
 void MainWindow::changeBtnFromBranchCode(bool isContruct)
@@ -248,6 +243,7 @@ void MainWindow::on_pushButton_Download_clicked()
     m_progressBar->setValue(0);
     m_progressLabel->show();
     m_progressBar->show();
+    m_storeProblems.clear();
     emit startDownload();
 }
 
@@ -261,6 +257,9 @@ void MainWindow::getDownloadProgress(QString downloadFileName, int value, int ma
 void MainWindow::onDownloadFileEnd(QString sn, QString checktime)
 {
     m_treeModel->refresh(true);
+    // The first night of an empty data directory replaces the "no recordings" hint.
+    if (QWidget *shown = ui->scrollArea_Report->widget(); shown && shown->objectName() == QLatin1String("label_emptyHint"))
+        clearReportArea();
     const QModelIndex found = m_treeModel->find(sn, checktime);
     if (!found.isValid())
         return;
@@ -273,7 +272,12 @@ void MainWindow::onDownloadEnd(int errorCode)
     m_progressLabel->hide();
     m_progressBar->hide();
     setDownloadButtonsEnabled(true);
-    statusBar()->showMessage(downloadEndMessage(errorCode), statusMessageMs);
+    // A night that arrived but could not be stored as it should is named,
+    // and stays up until the user sees the next message.
+    QStringList message{downloadEndMessage(errorCode)};
+    message.append(m_storeProblems);
+    m_storeProblems.clear();
+    statusBar()->showMessage(message.join(QLatin1Char(' ')).trimmed(), message.size() > 1 ? 0 : statusMessageMs);
     m_pingTimer->start(pingIntervalMs);
     m_busy = false;
 }
@@ -293,7 +297,16 @@ void MainWindow::on_pushButton_dev_setting_clicked()
         failure = tr("Can not connect to device.");
     else if (m_controller->getConfig() != 0)
         failure = tr("Can not read device setting.");
-    // The device settings dialog opens here once the recorder's parameters can be read.
+    if (failure.isEmpty()) {
+        DeviceSettingDlg dialog(m_controller, this);
+        dialog.setModal(true);
+        // Sized first: before its layout runs the dialog does not know its height.
+        dialog.adjustSize();
+        QRect placed(QPoint(), dialog.size());
+        placed.moveCenter(geometry().center());
+        dialog.move(placed.topLeft());
+        dialog.exec();
+    }
     if (!failure.isEmpty())
         statusBar()->showMessage(failure, statusMessageMs);
 

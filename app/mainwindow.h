@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QModelIndexList>
 #include <QPointer>
+#include <QStringList>
 
 class DeviceController;
 struct ReportInput;
@@ -97,4 +98,5 @@ private:
     QLabel *m_progressLabel = nullptr;
     QProgressBar *m_progressBar = nullptr;
     QTimer *m_pingTimer = nullptr;
+    QStringList m_storeProblems;   // of the running download
 };

@@ -9,6 +9,7 @@ packages=(
     libqwt-qt5-dev libhidapi-dev libssl-dev
     fonts-liberation2 xvfb xauth poppler-utils sqlite3
     clang libclang-rt-14-dev
+    dpkg-dev desktop-file-utils appstream groff-base
 )
 
 missing=()

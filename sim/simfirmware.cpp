@@ -268,7 +268,7 @@ QByteArray SimFirmware::informationText() const
     object.insert(QStringLiteral("SoftwareVer"), QStringLiteral("2.1.7"));
     object.insert(QStringLiteral("FileVer"), QStringLiteral("3"));
     object.insert(QStringLiteral("HardwareVer"), QStringLiteral("B"));
-    object.insert(QStringLiteral("FileList"), QStringList(m_config.files.keys()).join(QLatin1Char(',')));
+    object.insert(QStringLiteral("FileList"), listedNames().join(QLatin1Char(',')));
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -286,9 +286,14 @@ QByteArray SimFirmware::informationRecord() const
     return record;
 }
 
+QStringList SimFirmware::listedNames() const
+{
+    return m_config.listedNames.isEmpty() ? QStringList(m_config.files.keys()) : m_config.listedNames;
+}
+
 QByteArray SimFirmware::fileList() const
 {
-    const QStringList names = m_config.files.keys();
+    const QStringList names = listedNames();
     QByteArray reply(1, char(names.size() + m_config.fileListCountDelta));
     for (const QString &name : names)
         reply.append(name.toLatin1().leftJustified(16, '\0', true));

@@ -32,6 +32,7 @@ private:
     QByteArray keyReply(const QByteArray &challenge);
     QByteArray informationText() const;
     QByteArray informationRecord() const;
+    QStringList listedNames() const;
     QByteArray fileList() const;
     QByteArray startRead(const QByteArray &name, bool &ok);
     QByteArray chunk(qint64 offset, bool &ok);

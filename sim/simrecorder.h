@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -30,6 +31,7 @@ struct Config
     QString serialNumber = QStringLiteral("SIM00001");
     QString branchCode = QStringLiteral("2B010000");
     QMap<QString, QByteArray> files; // file name -> recording bytes
+    QStringList listedNames;         // the file list as reported; empty: the names of files
     QMap<QString, QString> parameters; // extra keys of the legacy information text
     QByteArray configPayload = QByteArray(40, '\0');
     int chunkSize = 256;

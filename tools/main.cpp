@@ -7,10 +7,13 @@
 
 #include "csvcommand.h"
 #include "democommand.h"
+#include "downloadcommand.h"
 #include "importcommand.h"
 #include "infocommand.h"
 #include "pdfcommand.h"
 #include "pingcommand.h"
+#include "synccommand.h"
+#include "settimecommand.h"
 #include "toolio.h"
 
 namespace {
@@ -28,10 +31,15 @@ QString help()
         "  demo --data-dir DIR [--end yyyy-MM-dd]\n"
         "                              write a data directory with three demo recorders\n"
         "  ping                        connect to the recorder and print its information as JSON\n"
+        "  download --data-dir DIR     download every new recording of the connected recorder;\n"
+        "                              exit status is the end code (0 all, 1 no recorder, 5 nothing new, 6 failed)\n"
+        "  set-time                    set the connected recorder's clock to now\n"
         "  pdf FILE --branch CODE [--sn SN --data-dir DIR] -o OUT.pdf\n"
         "                              write the report of one recording as PDF\n"
         "  csv FILE --branch CODE -o OUT.csv\n"
         "                              write every sample of one recording as CSV\n"
+        "  sync --data-dir DIR --user U --password P [--api-url URL]\n"
+        "                              sign in and synchronise DIR with the cloud account\n"
         "\n"
         "  --help                      show this text\n"
         "  --version                   show the program version\n");
@@ -89,10 +97,16 @@ int main(int argc, char *argv[])
         return DemoCommand().run(args);
     if (command == QLatin1String("ping"))
         return PingCommand().run(args);
+    if (command == QLatin1String("download"))
+        return DownloadCommand().run(args);
+    if (command == QLatin1String("set-time"))
+        return SetTimeCommand().run(args);
     if (command == QLatin1String("pdf"))
         return PdfCommand().run(args);
     if (command == QLatin1String("csv"))
         return CsvCommand().run(args);
+    if (command == QLatin1String("sync"))
+        return SyncCommand().run(args);
 
     err() << "unknown command: " << command << "\n\n" << help();
     return ExitUsage;

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "buildconfig.h"
 #include "fakecloudserver.h"
 #include "synchelper.h"
 
@@ -12,7 +13,8 @@
 // time-outs short enough that a test waits a fraction of a second.
 struct CloudFixture
 {
-    static constexpr const char *salt = "00112233445566778899aabbccddeeff";
+    // The build's salt, so that nocturnix-tool signs the way the server checks.
+    static constexpr const char *salt = NOCTURNIX_SIGN_SALT;
     static constexpr const char *email = "night owl@example.org";
     static constexpr const char *password = "p&ss=w rd%";
     static constexpr int userId = 31;

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 
+#include "buildconfig.h"
 #include "cloudfixture.h"
 
 using Fault = FakeCloudServer::Fault;
@@ -126,7 +127,7 @@ void TestCloudAccount::checksVersion_data()
     QTest::addColumn<QList<QVariant>>("result");
     const QString url = QStringLiteral("https://downloads.example.org/setup.exe");
     QTest::newRow("newer version") << "9.9.9" << false << QList<QVariant>{true, true, "9.9.9", url};
-    QTest::newRow("up to date") << "" << false << QList<QVariant>{true, false, NOCTURNIX_TEST_VERSION, ""};
+    QTest::newRow("up to date") << "" << false << QList<QVariant>{true, false, NOCTURNIX_VERSION, ""};
     QTest::newRow("server error") << "9.9.9" << true << QList<QVariant>{false, false, "", ""};
 }
 

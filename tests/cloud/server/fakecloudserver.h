@@ -9,6 +9,8 @@
 #include <QString>
 #include <QVector>
 
+#include <optional>
+
 class QTcpServer;
 class QTcpSocket;
 
