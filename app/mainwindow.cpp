@@ -20,13 +20,17 @@
 #include "commcontroller.h"
 #include "devicecontroller.h"
 #include "devicesettingdlg.h"
+#include "aboutdlg.h"
+#include "contact.h"
 #include "editdialog.h"
+#include "hidaccess.h"
 #include "messagebox.h"
 #include "mysingleton.h"
 #include "mytreeviewmodel.h"
 #include "recordviews.h"
 #include "reportoutput.h"
 #include "settingdlg.h"
+#include "synchelper.h"
 
 namespace {
 
@@ -71,7 +75,10 @@ MainWindow::MainWindow(DeviceController *controller, QWidget *parent)
     }
     ui->treeView->updateColumnWidth();
 
-    // The cloud client and the version check join here once they exist.
+    SyncHelper &cloud = MySingleton::instance().syncHelper();
+    connect(&cloud, &SyncHelper::recordDownloaded, this, [this] { m_treeModel->refresh(true); });
+    connect(&cloud, &SyncHelper::sigCheckAppVerUpdateRst, this, &MainWindow::onVersionChecked);
+    emit cloud.sigCheckAppVerUpdate();
 
     m_controller->setInterval(200);
     connect(this, &MainWindow::startDownload, m_controller, &DeviceController::startDownload);
@@ -92,7 +99,16 @@ MainWindow::MainWindow(DeviceController *controller, QWidget *parent)
 MainWindow::~MainWindow()
 {
     shutDownController();
+    MySingleton::instance().shutdownSync();
     delete ui;
+}
+
+void MainWindow::onVersionChecked(bool isOK, bool existNew, const QString &, const QString &newVerUrl)
+{
+    if (!isOK || !existNew)
+        return;
+    ui->btnAbout->setShowHint(true);
+    AppConfig::instance().setNewVersionUrl(newVerUrl);
 }
 
 void MainWindow::setUpButtons()
@@ -207,6 +223,10 @@ void MainWindow::onPingResult(bool detected, bool)
         name.replace(QLatin1Char('_'), QLatin1Char(' '));
         setStatus(true, name + tr(" is connected"));
         ui->label_tip->setText(tr("To connect to your device using Quillet app on your phone, click the disconnect button!"));
+    } else if (m_controller->isRecorderLocked()) {
+        // Plugged in, but the system keeps it from this user: say so rather than "no device".
+        setStatus(false, tr("Recorder found, but access is denied: install the udev rule %1 and plug it in again")
+                             .arg(QLatin1String(HidAccess::udevRuleName)));
     } else {
         setStatus(false, tr("No device connected"));
         ui->label_tip->setText(tr("No Device connected now. To Download and Configure, you need to connect to the device first."));
@@ -460,13 +480,19 @@ void MainWindow::on_pushButton_csv_clicked()
 
 void MainWindow::on_btnAbout_clicked()
 {
-    MessageBox::information(this, tr("About"),
-                            tr("Nocturnix %1\n%2").arg(QStringLiteral(NOCTURNIX_VERSION), QStringLiteral(NOCTURNIX_COPYRIGHT)));
+    openDialog(new AboutDlg(this));
 }
 
 void MainWindow::on_btnContact_clicked()
 {
-    MessageBox::information(this, tr("Contact Us"), tr("Write to us at %1").arg(QStringLiteral(NOCTURNIX_SUPPORT_MAIL)));
+    openDialog(new Contact(this));
+}
+
+void MainWindow::openDialog(QDialog *dialog)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setModal(true);
+    dialog->show();
 }
 
 void MainWindow::on_btnCloud_clicked()

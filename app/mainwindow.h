@@ -8,6 +8,7 @@
 class DeviceController;
 struct ReportInput;
 class MyTreeViewModel;
+class QDialog;
 class QLabel;
 class QProgressBar;
 class QTimer;
@@ -67,6 +68,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
+    void onVersionChecked(bool isOK, bool existNew, const QString &newVer, const QString &newVerUrl);
     void onPingTick();
     void onPingResult(bool detected, bool isAESComm);
 
@@ -82,6 +84,7 @@ private:
     ReportInput reportInput() const;
     bool hasSelectedReport() const;
     void showEmptyHint();
+    void openDialog(QDialog *dialog);
     void showNotYetAvailable();
     void shutDownController();
     static void waitMs(int milliseconds);

@@ -1,9 +1,11 @@
 #include "mysingleton.h"
 
 #include "appconfig.h"
+#include "buildconfig.h"
 #include "datadirectory.h"
 #include "oxidatacontroller.h"
 #include "patientcontroller.h"
+#include "synchelper.h"
 
 MySingleton &MySingleton::instance()
 {
@@ -33,4 +35,20 @@ bool MySingleton::openRecording(const QString &sn, const QString &checkTime, con
 void MySingleton::closeRecording()
 {
     m_recording.reset();
+}
+
+SyncHelper &MySingleton::syncHelper()
+{
+    if (!m_sync)
+        m_sync = new SyncHelper(QStringLiteral(NOCTURNIX_CLOUD_API_URL));
+    return *m_sync;
+}
+
+void MySingleton::shutdownSync()
+{
+    if (!m_sync)
+        return;
+    m_sync->shutdown();
+    delete m_sync;
+    m_sync = nullptr;
 }

@@ -5,6 +5,7 @@
 
 class OxiDataController;
 class PatientController;
+class SyncHelper;
 
 // The recording open in the main window and its patient, shared by the
 // report, its outputs and the patient dialog. GUI thread only.
@@ -21,9 +22,15 @@ public:
     QSharedPointer<const OxiDataController> recording() const { return m_recording; }
     PatientController *patientController() const { return m_patient.data(); }
 
+    // The cloud client, created on first use on the GUI thread; its own thread
+    // starts at once. shutdownSync() ends it while the application still runs.
+    SyncHelper &syncHelper();
+    void shutdownSync();
+
 private:
     MySingleton();
 
     QSharedPointer<const OxiDataController> m_recording;
     QSharedPointer<PatientController> m_patient;
+    SyncHelper *m_sync = nullptr;
 };

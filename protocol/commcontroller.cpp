@@ -359,3 +359,8 @@ int CommController::syncTime(const QDateTime &time)
         return 7;
     }
 }
+
+bool CommController::isRecorderLocked() const
+{
+    return m_comm->isRecorderLocked();
+}

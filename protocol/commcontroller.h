@@ -55,6 +55,7 @@ public:
     int setParam(int type, int a, int b, int c, int d) override;
     int syncParam(const QString &text, bool openFirst) override;
     int syncTime(const QDateTime &time) override;
+    bool isRecorderLocked() const override;
     QStringList paramStrings() const override;
     QByteArray configBlockA() const override;
     QByteArray configBlockB() const override;

@@ -5,6 +5,7 @@
 
 #include "branchcodes.h"
 #include "commpkg.h"
+#include "hidaccess.h"
 #include "hidbase.h"
 #include "hidch9326.h"
 #include "hidclass.h"
@@ -136,6 +137,7 @@ int Communication::sendAndRecv(const QByteArray &request, QByteArray &payload, i
 
 bool Communication::openDevice()
 {
+    m_recorderLocked = false;
     for (int index = 0; index < int(m_transports.size()); ++index) {
         m_current = m_transports[index].get();
         if (m_current->open() && connectThrough(index))
@@ -143,6 +145,10 @@ bool Communication::openDevice()
         // Whatever answered on this bridge before may not be there any more.
         m_current->setNeedCheckCommVer(true);
     }
+    m_recorderLocked = HidAccess::isRecorderListedButClosed();
+    if (m_recorderLocked)
+        LogHelper::instance()->write(QStringLiteral("recorder attached but not accessible: install %1")
+                                         .arg(QLatin1String(HidAccess::udevRuleName)));
     return false;
 }
 

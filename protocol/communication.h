@@ -43,6 +43,9 @@ public:
     void setStop(bool stop) { m_stop = stop; }
 
     bool openDevice();
+    // After a failed openDevice: a recorder is attached, but this user may not
+    // open it (the udev rule is missing). Safe to ask from another thread.
+    bool isRecorderLocked() const { return m_recorderLocked; }
     void closeDevice();
     int isAESComm() const;     // -1 without a current transport
     int protocolType() const;  // -1 without a current transport
@@ -83,6 +86,7 @@ private:
     int receiveFile(class QSaveFile &file, qint64 size);
 
     std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_recorderLocked{false};
     LinkExchange m_exchange;
     std::array<std::unique_ptr<HidBase>, 3> m_transports;
     HidBase *m_current = nullptr;

@@ -48,6 +48,8 @@ public:
         Q_UNUSED(time)
         return noRecorder;
     }
+    // After a failed ping: a recorder is attached that this user may not open.
+    virtual bool isRecorderLocked() const { return false; }
     virtual QStringList paramStrings() const { return {}; }
     virtual QByteArray configBlockA() const { return {}; }
     virtual QByteArray configBlockB() const { return {}; }

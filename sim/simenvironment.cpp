@@ -33,6 +33,7 @@ SimRecorder::Config SimRecorder::configFromEnvironment()
     c.serialNumber = value("NOCTURNIX_SIM_SN", c.serialNumber);
     c.branchCode = value("NOCTURNIX_SIM_BRANCH", c.branchCode);
     c.plugged = value("NOCTURNIX_SIM_UNPLUGGED", QStringLiteral("0")) != QLatin1String("1");
+    c.locked = value("NOCTURNIX_SIM_LOCKED", QStringLiteral("0")) == QLatin1String("1");
     const QString files = value("NOCTURNIX_SIM_FILES", QString());
     if (!files.isEmpty()) {
         const QDir dir(files);

@@ -99,11 +99,44 @@ extern "C" {
 SIM_EXPORT hid_device *hid_open(unsigned short vendor_id, unsigned short product_id, const wchar_t *)
 {
     Recorder &r = recorder();
-    if (isGone() || !matches(vendor_id, product_id))
+    if (isGone() || !matches(vendor_id, product_id) || r.config.locked)
         return nullptr;
     ++r.openHandles;
     ++r.state.opens;
     return handle();
+}
+
+// The simulated recorder is listed like a hidraw node: present whether or
+// not this user may open it.
+SIM_EXPORT struct hid_device_info *hid_enumerate(unsigned short vendor_id, unsigned short product_id)
+{
+    if (isGone() || !matches(vendor_id, product_id))
+        return nullptr;
+    auto *info = new hid_device_info{};
+    static char path[] = "/dev/hidraw-sim";
+    info->path = path;
+    info->vendor_id = vendor_id;
+    info->product_id = product_id;
+    return info;
+}
+
+SIM_EXPORT hid_device *hid_open_path(const char *)
+{
+    Recorder &r = recorder();
+    if (isGone() || r.config.locked)
+        return nullptr;
+    ++r.openHandles;
+    ++r.state.opens;
+    return handle();
+}
+
+SIM_EXPORT void hid_free_enumeration(struct hid_device_info *devices)
+{
+    while (devices) {
+        hid_device_info *next = devices->next;
+        delete devices;
+        devices = next;
+    }
 }
 
 SIM_EXPORT void hid_close(hid_device *device)

@@ -23,6 +23,7 @@ enum class Bridge { Own, CH9326, Holtek };
 struct Config
 {
     bool plugged = true;
+    bool locked = false;             // listed by hid_enumerate, refused by hid_open: no permission
     Bridge bridge = Bridge::Own;
     int framing = 2;                 // 1 = legacy, 2 = current
     bool aes = false;                // answers the key exchange

@@ -3,6 +3,7 @@
 #include "storagelog.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -226,6 +227,11 @@ bool AppConfig::save() const
     ini.sync();
     if (ini.status() != QSettings::NoError) {
         qCWarning(lcStorage) << "config file not written:" << m_path << ini.status();
+        return false;
+    }
+    // The file holds the cloud password: readable by its owner only.
+    if (!QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        qCWarning(lcStorage) << "config file permissions not set:" << m_path;
         return false;
     }
     return true;

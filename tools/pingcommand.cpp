@@ -3,6 +3,7 @@
 #include <QJsonDocument>
 
 #include "communication.h"
+#include "hidaccess.h"
 #include "toolio.h"
 
 QString PingCommand::usage()
@@ -37,6 +38,11 @@ int PingCommand::run(const QStringList &args)
     link.setInterval(200);
     if (!link.openDevice() || !link.getDeviceInfo()) {
         link.closeDevice();
+        if (link.isRecorderLocked()) {
+            out() << "A recorder is connected, but this user may not open it. Install the udev rule "
+                  << HidAccess::udevRuleName << " (see README, Install) and plug the recorder in again.\n";
+            return ExitFailed;
+        }
         out() << "Can not connect to device.\n";
         return ExitFailed;
     }

@@ -92,6 +92,8 @@ private slots:
     void openDevice_data();
     void openDevice();
     void openDeviceWithNothingPlugged();
+    void recorderWithoutPermissionIsToldApart_data();
+    void recorderWithoutPermissionIsToldApart();
     void keyExchangeRunsOncePerBridge();
 
     void deviceInformation_data();
@@ -253,6 +255,35 @@ void TestComm::openDeviceWithNothingPlugged()
     QCOMPARE(SimRecorder::state().requests, 0);
     comm.closeDevice();
     QCOMPARE(comm.isAESComm(), -1);
+}
+
+void TestComm::recorderWithoutPermissionIsToldApart_data()
+{
+    QTest::addColumn<bool>("plugged");
+    QTest::addColumn<bool>("locked");
+    QTest::addColumn<bool>("expectLocked");
+    QTest::newRow("nothing attached") << false << false << false;
+    QTest::newRow("attached, node closed to this user") << true << true << true;
+}
+
+void TestComm::recorderWithoutPermissionIsToldApart()
+{
+    QFETCH(bool, plugged);
+    QFETCH(bool, locked);
+    SimRecorder::Config config;
+    config.plugged = plugged;
+    config.locked = locked;
+    Communication &comm = connectTo(config);
+    QVERIFY(!comm.openDevice());
+    QTEST(comm.isRecorderLocked(), "expectLocked");
+    QCOMPARE(SimRecorder::state().requests, 0);
+
+    // Once the rule is in place the same recorder opens, and the flag goes.
+    SimRecorder::config().locked = false;
+    SimRecorder::config().plugged = true;
+    QVERIFY(comm.openDevice());
+    QVERIFY(!comm.isRecorderLocked());
+    comm.closeDevice();
 }
 
 void TestComm::keyExchangeRunsOncePerBridge()

@@ -39,6 +39,7 @@ private slots:
     void downloadsThenFindsNothingNew();
     void setTime_data();
     void setTime();
+    void pingNamesTheMissingPermission();
 };
 
 void TestDownloadTool::downloadsThenFindsNothingNew_data()
@@ -76,6 +77,17 @@ void TestDownloadTool::downloadsThenFindsNothingNew()
     QCOMPARE(second.exitCode, 5);
     const Run unplugged = tool({"download", "--data-dir", data.path()}, simulator << "NOCTURNIX_SIM_UNPLUGGED=1");
     QCOMPARE(unplugged.exitCode, 1);
+}
+
+void TestDownloadTool::pingNamesTheMissingPermission()
+{
+    const Run locked = tool({"ping"}, {"NOCTURNIX_SIM_LOCKED=1"});
+    QCOMPARE(locked.exitCode, 1);
+    QVERIFY2(locked.out.contains("70-nocturnix.rules"), qPrintable(locked.out));
+    QVERIFY(!locked.out.contains("Can not connect"));
+    const Run absent = tool({"ping"}, {"NOCTURNIX_SIM_UNPLUGGED=1"});
+    QCOMPARE(absent.exitCode, 1);
+    QCOMPARE(absent.out, QString("Can not connect to device."));
 }
 
 void TestDownloadTool::setTime_data()

@@ -21,6 +21,7 @@ class FakeController : public DeviceController
 public:
     QString branchCode = QStringLiteral("21010001");
     int pingAnswer = 0;
+    bool locked = false;
     int configAnswer = 0;
     int downloads = 0;
     int pings = 0;
@@ -34,6 +35,7 @@ public:
         return info;
     }
     void stop(bool) override {}
+    bool isRecorderLocked() const override { return locked; }
     bool isFinished() const override { return true; }
     void terminate() override {}
     int pingDevice() override
@@ -164,6 +166,10 @@ void TestMainWindow::connectedNameShowsSpaces()
     QCOMPARE(child<QLabel>(w, "label_statusText")->text(), QString("Pelsin O2 is connected"));
     emit device->pingResult(false, false);
     QCOMPARE(child<QLabel>(w, "label_statusText")->text(), QString("No device connected"));
+    // Attached but closed to this user: the status says what to install.
+    device->locked = true;
+    emit device->pingResult(false, false);
+    QVERIFY(child<QLabel>(w, "label_statusText")->text().contains("70-nocturnix.rules"));
 }
 
 void TestMainWindow::faqAndContactFollowTheBranchCode()
