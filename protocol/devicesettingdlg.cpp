@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFile>
+#include <QLabel>
 #include <QTimer>
 
 #include <array>
@@ -78,6 +79,18 @@ DeviceSettingDlg::DeviceSettingDlg(DeviceController *controller, QWidget *parent
     ui->labelSpO2Hint->clear();
     ui->labelSettingHint->clear();
     fill();
+}
+
+void DeviceSettingDlg::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Only now are the widths final: a wrapped hint gets the height its text
+    // needs at its width, which the layout alone squeezes to one line.
+    for (QLabel *label : findChildren<QLabel *>()) {
+        if (label->wordWrap() && label->isVisibleTo(this))
+            label->setMinimumHeight(label->heightForWidth(label->width()));
+    }
+    resize(width(), sizeHint().height());
 }
 
 DeviceSettingDlg::~DeviceSettingDlg()

@@ -32,6 +32,10 @@ public:
     DeviceSettingDlg(DeviceController *controller, QWidget *parent = nullptr);
     ~DeviceSettingDlg() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
+
     SettingsGroup group() const { return m_group; }
     bool isBusy() const { return m_busy; }
 
