@@ -32,10 +32,6 @@ public:
     DeviceSettingDlg(DeviceController *controller, QWidget *parent = nullptr);
     ~DeviceSettingDlg() override;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
-
     SettingsGroup group() const { return m_group; }
     bool isBusy() const { return m_busy; }
 
@@ -57,6 +53,7 @@ public slots:
     void onSpinBoxWithStepValueChanged(int value);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
 
