@@ -58,6 +58,7 @@ bench: deps
 	./build-bench/bench/bench_report
 	./build-bench/bench/bench_download
 	./build-bench/bench/bench_trend
+	./build-bench/bench/bench_sync
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz build-bench

@@ -21,6 +21,7 @@
 #include "devicecontroller.h"
 #include "devicesettingdlg.h"
 #include "aboutdlg.h"
+#include "clouddialog.h"
 #include "contact.h"
 #include "editdialog.h"
 #include "hidaccess.h"
@@ -497,7 +498,7 @@ void MainWindow::openDialog(QDialog *dialog)
 
 void MainWindow::on_btnCloud_clicked()
 {
-    showNotYetAvailable();
+    openDialog(new CloudDialog(MySingleton::instance().syncHelper(), this));
 }
 
 void MainWindow::on_btnFaq_clicked()
@@ -513,11 +514,6 @@ void MainWindow::showEmptyHint()
     hint->setMargin(40);
     hint->setStyleSheet(QStringLiteral("color: #5b6b7c; font-size: 12pt;"));
     showInReportArea(hint);
-}
-
-void MainWindow::showNotYetAvailable()
-{
-    statusBar()->showMessage(tr("This function is not available yet."), statusMessageMs);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

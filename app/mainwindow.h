@@ -85,7 +85,6 @@ private:
     bool hasSelectedReport() const;
     void showEmptyHint();
     void openDialog(QDialog *dialog);
-    void showNotYetAvailable();
     void shutDownController();
     static void waitMs(int milliseconds);
 
