@@ -53,7 +53,7 @@ bool fill(const QString &path)
         ok = true;
         for (int r = 0; r < recorders && ok; ++r) {
             device.addBindValue(serial(r));
-            device.addBindValue(QStringLiteral("Pelsin O2 Max"));
+            device.addBindValue(QStringLiteral("Tarnel S"));
             device.addBindValue(QStringLiteral("2B010000"));
             ok = device.exec();
             for (int n = 0; n < nightsPerRecorder && ok; ++n) {

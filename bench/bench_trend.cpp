@@ -101,7 +101,7 @@ void run(const QString &dir, int nights)
     qint64 sink = 0;
     const double perRecord = medianMilliseconds(rounds, [&] {
         for (const QString &time : db.recordList(sn))
-            sink += db.record(sn, time).o2Avg;
+            sink += db.record(sn, time).spo2Avg;
     });
     const double oneQuery = medianMilliseconds(rounds, [&] { sink += db.records(sn).size(); });
     const QVector<CheckInfo> rows = db.records(sn);

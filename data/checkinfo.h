@@ -16,9 +16,9 @@ struct CheckInfo
     int duration = 0;    // seconds
     QDateTime startDateTime;
     float secPerPoint = 0; // despite the column name: points per second
-    int o2Max = 0;
-    int o2Avg = 0;
-    int o2Min = 0;
+    int spo2Max = 0;
+    int spo2Avg = 0;
+    int spo2Min = 0;
     int hrMax = 0;
     int hrAvg = 0;
     int hrMin = 0;

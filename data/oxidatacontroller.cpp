@@ -405,9 +405,9 @@ CheckInfo OxiDataController::toCheckInfo(const QString &sn, const QString &check
     info.duration = duration;
     info.startDateTime = startDateTime;
     info.secPerPoint = samplingRate;
-    info.o2Max = spo2Max;
-    info.o2Avg = spo2Avg;
-    info.o2Min = spo2Min;
+    info.spo2Max = spo2Max;
+    info.spo2Avg = spo2Avg;
+    info.spo2Min = spo2Min;
     info.hrMax = pulseMax;
     info.hrAvg = pulseAvg;
     info.hrMin = pulseMin;

@@ -251,17 +251,17 @@ bool RecordDatabase::insertRecord(const CheckInfo &r)
     q.prepare(QStringLiteral(
         "insert or replace into tb_check (flowid, sn, checktime, duration, startDateTime, SecPerPoint, o2_max, "
         "o2_avg, o2_min, hr_max, hr_avg, hr_min, o2score, few90_duration, drops_3, drops_4, note, remarks, "
-        "resourceID, deviceID) values (:flowid, :sn, :checktime, :duration, :start, :rate, :o2max, :o2avg, "
-        ":o2min, :hrmax, :hravg, :hrmin, :score, :few90, :drops3, :drops4, :note, :remarks, :resource, :device)"));
+        "resourceID, deviceID) values (:flowid, :sn, :checktime, :duration, :start, :rate, :spo2max, :spo2avg, "
+        ":spo2min, :hrmax, :hravg, :hrmin, :score, :few90, :drops3, :drops4, :note, :remarks, :resource, :device)"));
     q.bindValue(QStringLiteral(":flowid"), r.flowid);
     q.bindValue(QStringLiteral(":sn"), r.sn);
     q.bindValue(QStringLiteral(":checktime"), r.checktime);
     q.bindValue(QStringLiteral(":duration"), r.duration);
     q.bindValue(QStringLiteral(":start"), startText(r.startDateTime));
     q.bindValue(QStringLiteral(":rate"), storedRate(r.secPerPoint));
-    q.bindValue(QStringLiteral(":o2max"), r.o2Max);
-    q.bindValue(QStringLiteral(":o2avg"), r.o2Avg);
-    q.bindValue(QStringLiteral(":o2min"), r.o2Min);
+    q.bindValue(QStringLiteral(":spo2max"), r.spo2Max);
+    q.bindValue(QStringLiteral(":spo2avg"), r.spo2Avg);
+    q.bindValue(QStringLiteral(":spo2min"), r.spo2Min);
     q.bindValue(QStringLiteral(":hrmax"), r.hrMax);
     q.bindValue(QStringLiteral(":hravg"), r.hrAvg);
     q.bindValue(QStringLiteral(":hrmin"), r.hrMin);

@@ -71,9 +71,9 @@ CheckColumns::CheckColumns(const QSqlRecord &r)
     , duration(r.indexOf(QStringLiteral("duration")))
     , startDateTime(r.indexOf(QStringLiteral("startDateTime")))
     , secPerPoint(r.indexOf(QStringLiteral("SecPerPoint")))
-    , o2Max(r.indexOf(QStringLiteral("o2_max")))
-    , o2Avg(r.indexOf(QStringLiteral("o2_avg")))
-    , o2Min(r.indexOf(QStringLiteral("o2_min")))
+    , spo2Max(r.indexOf(QStringLiteral("o2_max")))
+    , spo2Avg(r.indexOf(QStringLiteral("o2_avg")))
+    , spo2Min(r.indexOf(QStringLiteral("o2_min")))
     , hrMax(r.indexOf(QStringLiteral("hr_max")))
     , hrAvg(r.indexOf(QStringLiteral("hr_avg")))
     , hrMin(r.indexOf(QStringLiteral("hr_min")))
@@ -99,9 +99,9 @@ CheckInfo checkFromRow(const QSqlQuery &q, const CheckColumns &col, bool withClo
     c.duration = q.value(col.duration).toInt();
     c.startDateTime = startFromText(q.value(col.startDateTime));
     c.secPerPoint = q.value(col.secPerPoint).toFloat();
-    c.o2Max = q.value(col.o2Max).toInt();
-    c.o2Avg = q.value(col.o2Avg).toInt();
-    c.o2Min = q.value(col.o2Min).toInt();
+    c.spo2Max = q.value(col.spo2Max).toInt();
+    c.spo2Avg = q.value(col.spo2Avg).toInt();
+    c.spo2Min = q.value(col.spo2Min).toInt();
     c.hrMax = q.value(col.hrMax).toInt();
     c.hrAvg = q.value(col.hrAvg).toInt();
     c.hrMin = q.value(col.hrMin).toInt();

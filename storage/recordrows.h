@@ -27,7 +27,7 @@ struct CheckColumns
 {
     explicit CheckColumns(const QSqlRecord &record);
     int flowid, checktime, sn, resourceID, deviceID, duration, startDateTime, secPerPoint;
-    int o2Max, o2Avg, o2Min, hrMax, hrAvg, hrMin, o2Score, few90Duration, drops3, drops4, note, remarks;
+    int spo2Max, spo2Avg, spo2Min, hrMax, hrAvg, hrMin, o2Score, few90Duration, drops3, drops4, note, remarks;
 };
 
 CheckInfo checkFromRow(const QSqlQuery &q, const CheckColumns &columns, bool withCloudIds);

@@ -46,9 +46,9 @@ std::optional<double> valueOf(const CheckInfo &r, TrendSeries series)
             return std::nullopt;
         return qMin(r.drops4, 50);
     case TrendLowestSpO2:
-        return spo2(r.o2Min);
+        return spo2(r.spo2Min);
     case TrendAvgSpO2:
-        return spo2(r.o2Avg);
+        return spo2(r.spo2Avg);
     case TrendAvgPulse:
         if (r.hrAvg <= 0 || r.hrAvg == noPulse)
             return std::nullopt;

@@ -37,7 +37,7 @@ QStringList rowTexts(const RecordMap &records)
     for (const QVector<CheckInfo> &nights : records) {
         for (const CheckInfo &c : nights) {
             rows << QStringList{c.flowid, c.sn, c.checktime, c.resourceID, c.remarks, c.startDateTime.toString(Qt::ISODate),
-                                QString::number(c.duration), QString::number(c.o2Avg), QString::number(c.o2Min),
+                                QString::number(c.duration), QString::number(c.spo2Avg), QString::number(c.spo2Min),
                                 QString::number(c.hrAvg), QString::number(c.drops3), QString::number(c.drops4),
                                 QString::number(c.o2Score), QString::number(c.few90Duration)}.join('|');
         }

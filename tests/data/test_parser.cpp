@@ -394,9 +394,9 @@ void TestParser::checkInfoCarriesTheSummary()
     QCOMPARE(info.duration, 8);
     QCOMPARE(info.startDateTime, night.startDateTime);
     QCOMPARE(info.secPerPoint, 0.25f);
-    QCOMPARE(info.o2Max, 99);
-    QCOMPARE(info.o2Avg, 93);
-    QCOMPARE(info.o2Min, 85);
+    QCOMPARE(info.spo2Max, 99);
+    QCOMPARE(info.spo2Avg, 93);
+    QCOMPARE(info.spo2Min, 85);
     QCOMPARE(info.hrMax, 81);
     QCOMPARE(info.hrAvg, 66);
     QCOMPARE(info.hrMin, 70);

@@ -61,8 +61,8 @@ CheckInfo night(const QString &sn, const QString &checkTime)
     c.duration = 28800;
     c.startDateTime = QDateTime::fromString(checkTime, QStringLiteral("yyyyMMddhhmmss"));
     c.secPerPoint = 0.25f;
-    c.o2Avg = 95;
-    c.o2Min = 84;
+    c.spo2Avg = 95;
+    c.spo2Min = 84;
     return c;
 }
 

@@ -212,11 +212,11 @@ void TestImportTool::demoBuildsThreeRecorders()
             withReminder += reminder;
             withMotion += motion;
             if (branch == "27010005") {
-                QCOMPARE(row.o2Max, -1);  // the monitor measures no SpO2
+                QCOMPARE(row.spo2Max, -1);  // the monitor measures no SpO2
                 QVERIFY(row.hrAvg > 90 && row.hrAvg < 160);
             } else {
-                QVERIFY(row.o2Avg >= 90 && row.o2Avg <= 99);
-                QVERIFY(row.o2Min < row.o2Avg);
+                QVERIFY(row.spo2Avg >= 90 && row.spo2Avg <= 99);
+                QVERIFY(row.spo2Min < row.spo2Avg);
             }
         }
         QCOMPARE(types, fileTypes.value(branch));

@@ -144,7 +144,7 @@ void TestRecordingStore::importStoresFileAndRows()
     QCOMPARE(row.flowid, sn + checkTime);
     QCOMPARE(row.startDateTime, parsed.startDateTime);
     QCOMPARE(row.duration, parsed.duration);
-    QCOMPARE(row.o2Avg, parsed.spo2Avg);
+    QCOMPARE(row.spo2Avg, parsed.spo2Avg);
     QCOMPARE(row.hrAvg, parsed.pulseAvg);
     QCOMPARE(row.drops3, parsed.drops3);
 

@@ -28,7 +28,7 @@ void TestRecordTree::ordersAndCounts()
 {
     DataFixture data;
     data.addDevice("RING1", "22010100");
-    data.addDevice("WRIST2", "2B010000");
+    data.addDevice("WRIST2", "2D010001");
     QVERIFY(data.addNight("RING1", "20260301223000"));
     QVERIFY(data.addNight("WRIST2", "20260214230000"));
     QVERIFY(data.addNight("WRIST2", "20260315221500"));
@@ -39,13 +39,13 @@ void TestRecordTree::ordersAndCounts()
     MyTreeViewModel model;
     model.refresh(false);
     // Each recorder new to the tree goes on top, visited newest row first.
-    QCOMPARE(topTexts(model), QStringList({"Pelsin O2 Ultra - RING1 [1]", "Pelsin O2 Max - WRIST2 [4]"}));
+    QCOMPARE(topTexts(model), QStringList({"Pelsin O2 Ultra - RING1 [1]", "Tarnel S - WRIST2 [4]"}));
     const QStandardItem *wrist = model.item(1);
     QCOMPARE(rowTexts(wrist), QStringList({"Mar-2026 [3]", "Feb-2026 [1]"}));
     QCOMPARE(rowTexts(wrist->child(0)), QStringList({"22:15-15-Mar", "01:02-10-Mar(snoring)", "22:45-02-Mar"}));
     QCOMPARE(wrist->child(0)->child(1)->data(MyTreeViewModel::RemarkRole).toString(), QString("snoring"));
     QCOMPARE(wrist->data(MyTreeViewModel::NodeTypeRole).toInt(), int(MyTreeViewModel::DeviceNode));
-    QCOMPARE(wrist->data(MyTreeViewModel::BranchRole).toString(), QString("2B010000"));
+    QCOMPARE(wrist->data(MyTreeViewModel::BranchRole).toString(), QString("2D010001"));
 
     const QModelIndex found = model.find("WRIST2", "20260302224500");
     QCOMPARE(found.data().toString(), QString("22:45-02-Mar"));
@@ -60,7 +60,7 @@ void TestRecordTree::ordersAndCounts()
 void TestRecordTree::marksOnlyNewRecordings()
 {
     DataFixture data;
-    data.addDevice("WRIST2", "2B010000");
+    data.addDevice("WRIST2", "2D010001");
     QVERIFY(data.addNight("WRIST2", "20260301223000"));
     MyTreeViewModel model;
     model.refresh(false);
@@ -81,7 +81,7 @@ void TestRecordTree::marksOnlyNewRecordings()
 void TestRecordTree::removalSweepsEmptiedMonthAndRecorder()
 {
     DataFixture data;
-    data.addDevice("WRIST2", "2B010000");
+    data.addDevice("WRIST2", "2D010001");
     QVERIFY(data.addNight("WRIST2", "20260301223000"));
     QVERIFY(data.addNight("WRIST2", "20260402223000"));
     MyTreeViewModel model;
@@ -104,7 +104,7 @@ void TestRecordTree::removingARecorderTakesItsFolder()
 {
     DataFixture data;
     data.addDevice("RING1", "22010100");
-    data.addDevice("WRIST2", "2B010000");
+    data.addDevice("WRIST2", "2D010001");
     QVERIFY(data.addNight("RING1", "20260301223000"));
     QVERIFY(data.addNight("WRIST2", "20260301223000"));
     MyTreeViewModel model;
@@ -112,7 +112,7 @@ void TestRecordTree::removingARecorderTakesItsFolder()
     const QModelIndex ring = model.index(0, 0);
     QCOMPARE(ring.data(MyTreeViewModel::SerialRole).toString(), QString("RING1"));
     model.removeItems({ring});
-    QCOMPARE(topTexts(model), QStringList({"Pelsin O2 Max - WRIST2 [1]"}));
+    QCOMPARE(topTexts(model), QStringList({"Tarnel S - WRIST2 [1]"}));
     QVERIFY(!QFileInfo::exists(data.path() + "/RING1"));
     QVERIFY(RecordDatabase::instance().recordList("RING1").isEmpty());
     QCOMPARE(RecordDatabase::instance().recordList("WRIST2").size(), 1);
@@ -127,7 +127,7 @@ void TestRecordTree::removingARecorderTakesItsFolder()
 void TestRecordTree::markOfferedForOneRecordingOnly()
 {
     DataFixture data;
-    data.addDevice("WRIST2", "2B010000");
+    data.addDevice("WRIST2", "2D010001");
     QVERIFY(data.addNight("WRIST2", "20260301223000"));
     QVERIFY(data.addNight("WRIST2", "20260302223000"));
     MyTreeView view;
@@ -157,7 +157,7 @@ void TestRecordTree::markOfferedForOneRecordingOnly()
 void TestRecordTree::remarkKeepsTheRestOfTheRow()
 {
     DataFixture data;
-    data.addDevice("WRIST2", "2B010000");
+    data.addDevice("WRIST2", "2D010001");
     QVERIFY(data.addNight("WRIST2", "20260301223000"));
     RecordDatabase::instance().setRecordCloudId("9001", "WRIST220260301223000");
     MyTreeViewModel model;

@@ -144,8 +144,8 @@ void TestTrendData::oneQueryGivesThePerRecordValues()
         const CheckInfo one = records.record(sn, times.at(i));
         QCOMPARE(all[i].checktime, one.checktime);
         QCOMPARE(all[i].startDateTime, one.startDateTime);
-        QCOMPARE(all[i].o2Avg, one.o2Avg);
-        QCOMPARE(all[i].o2Min, one.o2Min);
+        QCOMPARE(all[i].spo2Avg, one.spo2Avg);
+        QCOMPARE(all[i].spo2Min, one.spo2Min);
         QCOMPARE(all[i].hrAvg, one.hrAvg);
         QCOMPARE(all[i].o2Score, one.o2Score);
         QCOMPARE(all[i].drops4, one.drops4);

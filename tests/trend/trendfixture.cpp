@@ -11,9 +11,9 @@ NightRow::NightRow(const QString &sn, const QDateTime &start)
     info.startDateTime = start;
     info.duration = 7 * 3600;
     info.secPerPoint = 0.25f;
-    info.o2Max = 99;
-    info.o2Avg = 95;
-    info.o2Min = 88;
+    info.spo2Max = 99;
+    info.spo2Avg = 95;
+    info.spo2Min = 88;
     info.hrMax = 90;
     info.hrAvg = 62;
     info.hrMin = 48;

@@ -12,8 +12,8 @@ struct NightRow
     CheckInfo info;
 
     NightRow(const QString &sn, const QDateTime &start);
-    NightRow &avgSpO2(int v) { info.o2Avg = v; return *this; }
-    NightRow &lowestSpO2(int v) { info.o2Min = v; return *this; }
+    NightRow &avgSpO2(int v) { info.spo2Avg = v; return *this; }
+    NightRow &lowestSpO2(int v) { info.spo2Min = v; return *this; }
     NightRow &avgPulse(int v) { info.hrAvg = v; return *this; }
     NightRow &o2Score(int v) { info.o2Score = v; return *this; }
     NightRow &drops4(int v) { info.drops4 = v; return *this; }
