@@ -85,7 +85,7 @@ QString modelName(const QString &code)
         return exact;
     const QString s = code.right(4);
     if (isPelsinMaxFamily(code))
-        return s == QLatin1String("0002") ? QStringLiteral("Pelsin O2 Max Plus") : QStringLiteral("Pelsin O2 Max");
+        return s == QLatin1String("0002") ? QStringLiteral("Pelsin O2 Peak Plus") : QStringLiteral("Pelsin O2 Peak");
     const std::optional<int> p = prefixNumber(code);
     if (!p)
         return {};

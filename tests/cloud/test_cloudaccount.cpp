@@ -92,8 +92,9 @@ void TestCloudAccount::abortEndsTheRequestInFlight()
     emit f.helper->goLogin(QString::fromLatin1(CloudFixture::email), QString::fromLatin1(CloudFixture::password));
     QTRY_COMPARE_WITH_TIMEOUT(f.server.requests("/login/new").size(), 1, 3000);
     f.helper->abortRequest();
-    QVERIFY(spy.wait(3000));
-    QVERIFY(clock.elapsed() < 4000);
+    // Well inside the 8 s time-out even on a loaded machine: only the abort can end it this soon.
+    QVERIFY(spy.wait(6000));
+    QVERIFY(clock.elapsed() < 7000);
     QCOMPARE(spy.at(0).at(0).toBool(), false);
 }
 

@@ -332,7 +332,7 @@ void TestComm::deviceInformation()
     const ConstDeviceInfoPtr info = comm.deviceInfo();
     QCOMPARE(info->serialNumber(), QStringLiteral("P2B4471"));
     QCOMPARE(info->branchCode(), QStringLiteral("2B010002"));
-    QCOMPARE(info->modelName(), QStringLiteral("Pelsin O2 Max Plus"));
+    QCOMPARE(info->modelName(), QStringLiteral("Pelsin O2 Peak Plus"));
     QStringList files;
     QVERIFY(comm.getFileList(files));
     QCOMPARE(files, QStringList({QStringLiteral("20260301220000"), night}));

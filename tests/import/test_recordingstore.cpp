@@ -110,10 +110,10 @@ void TestRecordingStore::importStoresFileAndRows_data()
     QTest::addColumn<QString>("branch");
     QTest::addColumn<QString>("model");
 
-    QTest::newRow("new format without summary") << night() << wrist << "Pelsin O2 Max";
+    QTest::newRow("new format without summary") << night() << wrist << "Pelsin O2 Peak";
     QTest::newRow("new format with summary")
         << RecordingWriter::newFormat().kind(4).spo2(QVector<int>(300, 96)).summary(96, 91, 4, 2, 30, 88, 61).bytes()
-        << "2B010002" << "Pelsin O2 Max Plus";
+        << "2B010002" << "Pelsin O2 Peak Plus";
     QTest::newRow("pulse-only, zero marks no SpO2")
         << RecordingWriter::newFormat().kind(7).interval(2).samples(QVector<RawSample>(500, {0, 121, 3})).bytes()
         << "27010005" << "Lullen S1";
@@ -121,7 +121,7 @@ void TestRecordingStore::importStoresFileAndRows_data()
         << RecordingWriter::oldFormat().threeByte().samples(QVector<RawSample>(400, {95, 58, 0x81})).bytes()
         << "22010100" << "Pelsin O2 Ultra";
     QTest::newRow("old five-byte") << RecordingWriter::oldFormat().spo2(QVector<int>(400, 94)).bytes() << wrist
-                                   << "Pelsin O2 Max";
+                                   << "Pelsin O2 Peak";
 }
 
 void TestRecordingStore::importStoresFileAndRows()

@@ -21,9 +21,9 @@ void TestBranchCodes::modelName_data()
     QTest::newRow("40KM") << "2C100000" << "TR-40KM";
     QTest::newRow("50KN") << "2C100002" << "TR-50KN";
     QTest::newRow("2C10 other code") << "2C100001" << "";
-    QTest::newRow("max plus") << "2B010002" << "Pelsin O2 Max Plus";
-    QTest::newRow("max") << "2B010000" << "Pelsin O2 Max";
-    QTest::newRow("max, other suffix") << "2B010103" << "Pelsin O2 Max";
+    QTest::newRow("max plus") << "2B010002" << "Pelsin O2 Peak Plus";
+    QTest::newRow("max") << "2B010000" << "Pelsin O2 Peak";
+    QTest::newRow("max, other suffix") << "2B010103" << "Pelsin O2 Peak";
     QTest::newRow("max prefix is case-sensitive") << "2b010002" << "";
     QTest::newRow("pelsin low end") << "21010000" << "Pelsin_O2";
     QTest::newRow("pelsin high end") << "21060001" << "Pelsin_O2";

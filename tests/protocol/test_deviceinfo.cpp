@@ -166,7 +166,7 @@ void TestDeviceInfo::recordFieldOffsets()
     QCOMPARE(info.softwareVersion(), QString("1.2.3.4"));
     QCOMPARE(info.bootloaderVersion(), QString("10.0.11.0"));
     QCOMPARE(info.branchCode(), QString("2B010002"));
-    QCOMPARE(info.modelName(), QString("Pelsin O2 Max Plus"));
+    QCOMPARE(info.modelName(), QString("Pelsin O2 Peak Plus"));
     QCOMPARE(info.fileVersion(), QString("200"));
     QCOMPARE(info.serialNumber(), QString("OX123456789ABCDEFG"));
 }
