@@ -6,7 +6,7 @@ BUILD    ?= build
 CMAKE    ?= cmake
 FUZZ_SECONDS ?= 120
 
-.PHONY: all deps build run run-own test package asan fuzz bench clean
+.PHONY: all deps build run run-own test package translations-update asan fuzz bench clean
 
 all: build
 
@@ -28,6 +28,10 @@ run-own: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Brings resources/translations/*.ts in step with the texts in the code.
+translations-update: build
+	$(CMAKE) --build $(BUILD) --target translations-update
 
 # The Debian package, $(BUILD)/nocturnix_VERSION_ARCH.deb; see README.md.
 package: build

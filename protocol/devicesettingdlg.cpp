@@ -365,16 +365,18 @@ void DeviceSettingDlg::fillBaby()
                        static_cast<QWidget *>(ui->grpNoValue), static_cast<QWidget *>(ui->grpMoving)})
         w->setVisible(reminders);
     const auto text = [](const char *source) { return QCoreApplication::translate("bebrins2", source); };
-    ui->gBoxSpO2->setTitle(text("Oxgen Reminder"));
-    ui->labelSwitch->setText(text("Oxgen Reminder Switch"));
-    ui->lblThreshold->setText(text("Oxgen Threshold"));
-    ui->gBoxHeartRate->setTitle(text("PR Reminder"));
-    ui->lblPrSwitch->setText(text("PR Reminder Switch"));
-    ui->lblLowThreshold->setText(text("Low PR Threshold"));
-    ui->lblUpThreshold->setText(text("High PR Threshold"));
+    ui->gBoxSpO2->setTitle(text(QT_TRANSLATE_NOOP("bebrins2", "Oxgen Reminder")));
+    ui->labelSwitch->setText(text(QT_TRANSLATE_NOOP("bebrins2", "Oxgen Reminder Switch")));
+    ui->lblThreshold->setText(text(QT_TRANSLATE_NOOP("bebrins2", "Oxgen Threshold")));
+    ui->gBoxHeartRate->setTitle(text(QT_TRANSLATE_NOOP("bebrins2", "PR Reminder")));
+    ui->lblPrSwitch->setText(text(QT_TRANSLATE_NOOP("bebrins2", "PR Reminder Switch")));
+    ui->lblLowThreshold->setText(text(QT_TRANSLATE_NOOP("bebrins2", "Low PR Threshold")));
+    ui->lblUpThreshold->setText(text(QT_TRANSLATE_NOOP("bebrins2", "High PR Threshold")));
     ui->cmbNoValueHintDelayTime->clear();
-    const std::pair<const char *, int> delays[] = {{"30 s", 30}, {"1 min", 60}, {"2 min", 120},
-                                                   {"3 min", 180}, {"4 min", 240}, {"5 min", 300}};
+    const std::pair<const char *, int> delays[] = {
+        {QT_TRANSLATE_NOOP("bebrins2", "30 s"), 30},  {QT_TRANSLATE_NOOP("bebrins2", "1 min"), 60},
+        {QT_TRANSLATE_NOOP("bebrins2", "2 min"), 120}, {QT_TRANSLATE_NOOP("bebrins2", "3 min"), 180},
+        {QT_TRANSLATE_NOOP("bebrins2", "4 min"), 240}, {QT_TRANSLATE_NOOP("bebrins2", "5 min"), 300}};
     for (const auto &d : delays)
         ui->cmbNoValueHintDelayTime->addItem(text(d.first), d.second);
     setSpin(ui->spinBoxUpThreshold, 110, 220, 5);

@@ -163,7 +163,7 @@ void ChartPainter::paintSpo2Chart(const QRectF &chart, const Window &window)
     paintValueAxis(chart, plot, axis);
     paintTimeLabels(plot, window);
     paintTitle(plot, BranchCodes::saysOxygenLevel(m_input.branchCode)
-                         ? QCoreApplication::translate("ReportHelper", "Oxygen Level(%)", "venrik")
+                         ? tr("Oxygen Level(%)", "venrik")
                          : tr("SpO2(%)"));
 
     m_painter.save();
@@ -328,7 +328,7 @@ void ChartPainter::paintHistogram(const QRectF &box)
         m_painter.drawText(label, Qt::AlignCenter, QString::number(100 - 5 * k));
     }
     const QString axisName = BranchCodes::saysOxygenLevel(m_input.branchCode)
-        ? QCoreApplication::translate("ReportHelper", "Oxygen Level%", "venrik")
+        ? tr("Oxygen Level%", "venrik")
         : tr("SpO2%");
     m_painter.drawText(QRectF(plot.left(), plot.bottom() + m_style.mm(4), plot.width(), m_style.mm(4)),
                        Qt::AlignCenter, axisName);

@@ -13,10 +13,10 @@ QString split(int seconds, bool translated)
         return translated ? QCoreApplication::translate("ReportHelper", source) : QString::fromLatin1(source);
     };
     if (hours > 0)
-        return format("%1h%2m%3s").arg(hours).arg(minutes).arg(rest);
+        return format(QT_TRANSLATE_NOOP("ReportHelper", "%1h%2m%3s")).arg(hours).arg(minutes).arg(rest);
     if (minutes > 0)
-        return format("%1m%2s").arg(minutes).arg(rest);
-    return format("%1s").arg(rest);
+        return format(QT_TRANSLATE_NOOP("ReportHelper", "%1m%2s")).arg(minutes).arg(rest);
+    return format(QT_TRANSLATE_NOOP("ReportHelper", "%1s")).arg(rest);
 }
 
 int dropCount(const OxiDataController &night, int percent)

@@ -154,7 +154,7 @@ void TextBlockPainter::paintStatistics(const QRectF &box)
     int row = 1;
     if (!BranchCodes::isPulseOnly(m_input.branchCode)) {
         const QString label = BranchCodes::saysOxygenLevel(m_input.branchCode)
-            ? QCoreApplication::translate("ReportHelper", "Oxygen Level:", "venrik")
+            ? tr("Oxygen Level:", "venrik")
             : tr("SpO2:");
         drawCell(cell(row, 0), label, Qt::AlignLeft | Qt::AlignVCenter);
         drawCell(cell(row, 1), QString::number(m_night.spo2Max));

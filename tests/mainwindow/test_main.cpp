@@ -5,5 +5,5 @@
 
 int main(int argc, char *argv[])
 {
-    return runTests<QApplication, TestRecordTree, TestMainWindow>(argc, argv);
+    return runTests<QApplication, TestRecordTree, TestMainWindow, TestLanguages>(argc, argv);
 }

@@ -6,7 +6,7 @@
 #include <QStatusBar>
 #include <QTest>
 
-#include "devicecontroller.h"
+#include "fakecontroller.h"
 #include "fixture.h"
 #include "mainwindow.h"
 #include "mytreeview.h"
@@ -14,37 +14,6 @@
 #include "test_mainwindow.h"
 
 namespace {
-
-// Answers like a recorder would, on the GUI thread, when the test says so.
-class FakeController : public DeviceController
-{
-public:
-    QString branchCode = QStringLiteral("21010001");
-    int pingAnswer = 0;
-    bool locked = false;
-    int configAnswer = 0;
-    int downloads = 0;
-    int pings = 0;
-
-    void setInterval(int) override {}
-    int getConfig() override { return configAnswer; }
-    ConstDeviceInfoPtr deviceInfo() const override
-    {
-        QSharedPointer<DeviceInfo> info(new DeviceInfo);
-        info->setBranchCode(branchCode);
-        return info;
-    }
-    void stop(bool) override {}
-    bool isRecorderLocked() const override { return locked; }
-    bool isFinished() const override { return true; }
-    void terminate() override {}
-    int pingDevice() override
-    {
-        ++pings;
-        return pingAnswer;
-    }
-    void startDownload() override { ++downloads; }
-};
 
 template<typename T>
 T *child(MainWindow &w, const char *name)

@@ -31,3 +31,13 @@ private slots:
     void downloadedFileIsMarkedAndExpanded();
     void closingStoresGeometry();
 };
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void windowAndReportInTheChosenLanguage_data();
+    void windowAndReportInTheChosenLanguage();
+};
