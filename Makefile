@@ -6,7 +6,7 @@ BUILD    ?= build
 CMAKE    ?= cmake
 FUZZ_SECONDS ?= 120
 
-.PHONY: all deps build run run-own test package translations-update asan fuzz bench clean
+.PHONY: all deps build run run-own test package translations-update screenshots asan fuzz bench clean
 
 all: build
 
@@ -32,6 +32,11 @@ test: build
 # Brings resources/translations/*.ts in step with the texts in the code.
 translations-update: build
 	$(CMAKE) --build $(BUILD) --target translations-update
+
+# Every window and report page 1 in each language, as PNG files under
+# $(BUILD)/screenshots/, for looking at layouts.
+screenshots: build
+	bash scripts/screenshots.sh $(BUILD)
 
 # The Debian package, $(BUILD)/nocturnix_VERSION_ARCH.deb; see README.md.
 package: build

@@ -31,9 +31,10 @@ public:
     // Chooses from the settings and system locale, loads and installs; false
     // when the program stays untranslated.
     static bool loadTranslation(QTranslator &translator);
+    // The application style sheet; the platform's style when it is missing.
+    static void applyStyleSheet();
 
 private:
     static void installCrashHandler();
-    static void applyStyleSheet();
     static void ensureDataLocation();
 };

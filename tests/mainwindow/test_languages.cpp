@@ -47,6 +47,18 @@ void TestLanguages::windowAndReportInTheChosenLanguage_data()
 
     QTest::newRow("English") << 0 << QStringList{"Download", "Options", "Save as PDF"}
                              << QStringList{"Sleep Report", "Measurement Date:", "Highest", "Mar 5, 2024"};
+    QTest::newRow("Chinese") << 1 << QStringList{"下载", "选项", "另存为PDF"}
+                             << QStringList{"睡眠报告", "测量日期：", "最高", "2024-03-05"};
+    QTest::newRow("German") << 2 << QStringList{"Auslesen", "Optionen", "PDF speichern"}
+                            << QStringList{"Schlafbericht", "Messdatum:", "Höchstwert", "Mar 5, 2024"};
+    QTest::newRow("Italian") << 3 << QStringList{"Scarica", "Opzioni", "Salva PDF"}
+                             << QStringList{"Report del sonno", "Data misurazione:", "Massimo", "Mar 5, 2024"};
+    QTest::newRow("Spanish") << 4 << QStringList{"Descargar", "Opciones", "Guardar como PDF"}
+                             << QStringList{"Informe de sueño", "Fecha de medición:", "Máximo", "Mar 5, 2024"};
+    // French puts a no-break space before the colon; the page text is read
+    // with every space made plain.
+    QTest::newRow("French") << 5 << QStringList{"Télécharger", "Options", "Enregistrer en PDF"}
+                            << QStringList{"Rapport de sommeil", "Date de mesure :", "Maximum", "Mar 5, 2024"};
 }
 
 // The language chosen in Options takes effect at the next start: the same
