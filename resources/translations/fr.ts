@@ -26,7 +26,7 @@
     <message>
         <location line="+0"/>
         <source>Failed to open &quot;%1&quot;.</source>
-        <translation>Impossible d&apos;ouvrir « %1 ».</translation>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -58,7 +58,7 @@
     <message>
         <location filename="../../cloud/ui/backupwidget.ui" line="+19"/>
         <source>Account:</source>
-        <translation>Compte :</translation>
+        <translation>Compte&#xa0;:</translation>
     </message>
     <message>
         <location line="+18"/>
@@ -89,12 +89,12 @@
     <message>
         <location line="+6"/>
         <source>Records: %1</source>
-        <translation>Enregistrements : %1</translation>
+        <translation>Enregistrements&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Devices: %1</source>
-        <translation>Appareils : %1</translation>
+        <translation>Appareils&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -124,7 +124,7 @@
     <message>
         <location line="+0"/>
         <source>Failed to open &quot;%1&quot;.</source>
-        <translation>Impossible d&apos;ouvrir « %1 ».</translation>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -141,12 +141,12 @@
     <message>
         <location filename="../../protocol/commcontroller.cpp" line="+287"/>
         <source>%1 could not be read; it is kept and read again at the next start.</source>
-        <translation>Le fichier %1 n&apos;a pas pu être lu ; il est conservé et sera relu au prochain démarrage.</translation>
+        <translation>Le fichier %1 n&apos;a pas pu être lu&#xa0;; il est conservé et sera relu au prochain démarrage.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1 was not stored (%2); it is fetched again with the next download.</source>
-        <translation>Le fichier %1 n&apos;a pas été enregistré (%2) ; il sera de nouveau récupéré au prochain téléchargement.</translation>
+        <translation>Le fichier %1 n&apos;a pas été enregistré (%2)&#xa0;; il sera de nouveau récupéré au prochain téléchargement.</translation>
     </message>
 </context>
 <context>
@@ -159,12 +159,12 @@
     <message>
         <location line="+2"/>
         <source>If you have any problems with our products, please contact us through the following email, and we will reply to you as soon as possible.</source>
-        <translation>Si vous rencontrez un problème avec nos produits, contactez-nous à l&apos;adresse e-mail ci-dessous ; nous vous répondrons dans les meilleurs délais.</translation>
+        <translation>Si vous rencontrez un problème avec nos produits, contactez-nous à l&apos;adresse e-mail ci-dessous&#xa0;; nous vous répondrons dans les meilleurs délais.</translation>
     </message>
     <message>
         <location filename="../../widgets/contact.cpp" line="+18"/>
         <source>Email: &lt;a href=&quot;mailto:%1&quot;&gt;%1&lt;/a&gt;</source>
-        <translation>E-mail : &lt;a href=&quot;mailto:%1&quot;&gt;%1&lt;/a&gt;</translation>
+        <translation>E-mail&#xa0;: &lt;a href=&quot;mailto:%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
@@ -383,7 +383,7 @@
         <location line="+11"/>
         <location filename="../../protocol/devicesettingdlg.cpp" line="-143"/>
         <source>t_calc_avg_time_hint</source>
-        <translation>Fréquence à laquelle l&apos;appareil enregistre une mesure : un intervalle court conserve plus de détails, un intervalle long permet à l&apos;appareil de stocker plus de nuits.</translation>
+        <translation>Fréquence à laquelle l&apos;appareil enregistre une mesure&#xa0;: un intervalle court conserve plus de détails, un intervalle long permet à l&apos;appareil de stocker plus de nuits.</translation>
     </message>
     <message>
         <location filename="../../protocol/devicesettingdlg.cpp" line="-138"/>
@@ -398,12 +398,12 @@
     <message>
         <location line="+110"/>
         <source>SN:</source>
-        <translation>N° de série :</translation>
+        <translation>N° de série&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Software Version: V</source>
-        <translation>Version du logiciel : V</translation>
+        <translation>Version du logiciel&#xa0;: V</translation>
     </message>
     <message>
         <location line="+57"/>
@@ -455,7 +455,7 @@
     <message>
         <location line="+23"/>
         <source>Synchronize your device&apos;s clock with your computer&apos;s?</source>
-        <translation>Synchroniser l&apos;horloge de l&apos;appareil avec celle de l&apos;ordinateur ?</translation>
+        <translation>Synchroniser l&apos;horloge de l&apos;appareil avec celle de l&apos;ordinateur&#xa0;?</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -492,12 +492,12 @@
     <message>
         <location line="+11"/>
         <source>Low blood oxygen condition may have adverse effect on your health. The reminder is only for notification purpose, never use it for any medical condition</source>
-        <translation>Un faible taux d&apos;oxygène dans le sang peut nuire à votre santé. L&apos;alerte sert uniquement à vous prévenir ; ne l&apos;utilisez jamais à des fins médicales.</translation>
+        <translation>Un faible taux d&apos;oxygène dans le sang peut nuire à votre santé. L&apos;alerte sert uniquement à vous prévenir&#xa0;; ne l&apos;utilisez jamais à des fins médicales.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Low blood oxygen condition may have adverse effect on your health. The vibration is only for notification purpose, never use it for any medical condition</source>
-        <translation>Un faible taux d&apos;oxygène dans le sang peut nuire à votre santé. La vibration sert uniquement à vous prévenir ; ne l&apos;utilisez jamais à des fins médicales.</translation>
+        <translation>Un faible taux d&apos;oxygène dans le sang peut nuire à votre santé. La vibration sert uniquement à vous prévenir&#xa0;; ne l&apos;utilisez jamais à des fins médicales.</translation>
     </message>
     <message>
         <location line="+61"/>
@@ -515,17 +515,17 @@
     <message>
         <location line="+29"/>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>ID#:</source>
-        <translation>ID :</translation>
+        <translation>ID&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Gender:</source>
-        <translation>Sexe :</translation>
+        <translation>Sexe&#xa0;:</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -540,12 +540,12 @@
     <message>
         <location line="+8"/>
         <source>Birthday:</source>
-        <translation>Date de naissance :</translation>
+        <translation>Date de naissance&#xa0;:</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Unit:</source>
-        <translation>Unités :</translation>
+        <translation>Unités&#xa0;:</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -560,22 +560,22 @@
     <message>
         <location line="+8"/>
         <source>Physician:</source>
-        <translation>Médecin :</translation>
+        <translation>Médecin&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Height:</source>
-        <translation>Taille :</translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Weight:</source>
-        <translation>Poids :</translation>
+        <translation>Poids&#xa0;:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Note:</source>
-        <translation>Note :</translation>
+        <translation>Note&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../patient/editdialog.cpp" line="+50"/>
@@ -629,7 +629,7 @@
     <message>
         <location line="+10"/>
         <source>Forgot your password?</source>
-        <translation>Mot de passe oublié ?</translation>
+        <translation>Mot de passe oublié&#xa0;?</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -808,12 +808,12 @@
     <message>
         <location line="+1"/>
         <source>To connect to your device using Quillet app on your phone, click the disconnect button!</source>
-        <translation>Pour connecter votre appareil à l&apos;application Quillet de votre téléphone, cliquez sur le bouton de déconnexion !</translation>
+        <translation>Pour connecter votre appareil à l&apos;application Quillet de votre téléphone, cliquez sur le bouton de déconnexion&#xa0;!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Recorder found, but access is denied: install the udev rule %1 and plug it in again</source>
-        <translation>Appareil détecté, mais l&apos;accès est refusé : installez la règle udev %1, puis rebranchez l&apos;appareil</translation>
+        <translation>Appareil détecté, mais l&apos;accès est refusé&#xa0;: installez la règle udev %1, puis rebranchez l&apos;appareil</translation>
     </message>
     <message>
         <location line="+89"/>
@@ -964,12 +964,12 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
     <message>
         <location line="+0"/>
         <source>Are you sure to remove selected items ?</source>
-        <translation>Voulez-vous vraiment supprimer les éléments sélectionnés ?</translation>
+        <translation>Voulez-vous vraiment supprimer les éléments sélectionnés&#xa0;?</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Mark:</source>
-        <translation>Remarque :</translation>
+        <translation>Remarque&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1109,12 +1109,12 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
         <location line="+18"/>
         <location filename="../../report/textblockpainter.cpp" line="+68"/>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Measurement Date:</source>
-        <translation>Date de mesure :</translation>
+        <translation>Date de mesure&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../report/reporttexts.cpp" line="+16"/>
@@ -1139,12 +1139,12 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
     <message>
         <location line="+37"/>
         <source>Drops over 3%:</source>
-        <translation>Désat. &gt; 3 % :</translation>
+        <translation>Désat. &gt; 3&#xa0;%&#xa0;:</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Drops over 4%:</source>
-        <translation>Désat. &gt; 4 % :</translation>
+        <translation>Désat. &gt; 4&#xa0;%&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1155,12 +1155,12 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
         <location line="+9"/>
         <location line="+1"/>
         <source>Drops per hour:</source>
-        <translation>Désat. par heure :</translation>
+        <translation>Désat. par heure&#xa0;:</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Time&lt;1h</source>
-        <translation>Durée &lt; 1 h</translation>
+        <translation>Durée &lt; 1&#xa0;h</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1170,68 +1170,68 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
     <message>
         <location line="+5"/>
         <source>Start Time:</source>
-        <translation>Heure de début :</translation>
+        <translation>Heure de début&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>End Time:</source>
-        <translation>Heure de fin :</translation>
+        <translation>Heure de fin&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Duration:</source>
-        <translation>Durée :</translation>
+        <translation>Durée&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&lt;90% time:</source>
-        <translation>Durée &lt; 90 % :</translation>
+        <translation>Durée &lt; 90&#xa0;%&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+1"/>
         <source>O2 Score:</source>
-        <translation>Score O2 :</translation>
+        <translation>Score O2&#xa0;:</translation>
     </message>
     <message>
         <location filename="../../report/textblockpainter.cpp" line="+1"/>
         <source>ID#:</source>
-        <translation>ID :</translation>
+        <translation>ID&#xa0;:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Gender:</source>
-        <translation>Sexe :</translation>
+        <translation>Sexe&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Date of Birth:</source>
-        <translation>Date de naissance :</translation>
+        <translation>Date de naissance&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Height:</source>
-        <translation>Taille :</translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Weight:</source>
-        <translation>Poids :</translation>
+        <translation>Poids&#xa0;:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>BMI:</source>
-        <translation>IMC :</translation>
+        <translation>IMC&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Physician:</source>
-        <translation>Médecin :</translation>
+        <translation>Médecin&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Note:</source>
-        <translation>Note :</translation>
+        <translation>Note&#xa0;:</translation>
     </message>
     <message>
         <location line="+57"/>
@@ -1257,12 +1257,12 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
     <message>
         <location line="+1"/>
         <source>SpO2:</source>
-        <translation>SpO2 :</translation>
+        <translation>SpO2&#xa0;:</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Pulse Rate:</source>
-        <translation>Pouls :</translation>
+        <translation>Pouls&#xa0;:</translation>
     </message>
     <message>
         <location line="+33"/>
@@ -1279,22 +1279,22 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
         <location line="-4"/>
         <location line="+4"/>
         <source>%Total</source>
-        <translation>% total</translation>
+        <translation>%&#xa0;total</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>95%-100%</source>
-        <translation>95-100 %</translation>
+        <translation>95-100&#xa0;%</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>90%-94%</source>
-        <translation>90-94 %</translation>
+        <translation>90-94&#xa0;%</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>&lt;90%</source>
-        <translation>&lt; 90 %</translation>
+        <translation>&lt; 90&#xa0;%</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1327,7 +1327,7 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
     <message>
         <location line="+21"/>
         <source>Select directory to save data:</source>
-        <translation>Choisissez le dossier d&apos;enregistrement des données :</translation>
+        <translation>Choisissez le dossier d&apos;enregistrement des données&#xa0;:</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1371,17 +1371,17 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
     <message>
         <location line="+24"/>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>ID#:</source>
-        <translation>ID :</translation>
+        <translation>ID&#xa0;:</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Gender:</source>
-        <translation>Sexe :</translation>
+        <translation>Sexe&#xa0;:</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1396,12 +1396,12 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
     <message>
         <location line="+8"/>
         <source>Birthday:</source>
-        <translation>Date de naissance :</translation>
+        <translation>Date de naissance&#xa0;:</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Unit:</source>
-        <translation>Unités :</translation>
+        <translation>Unités&#xa0;:</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1416,17 +1416,17 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
     <message>
         <location line="+8"/>
         <source>Height:</source>
-        <translation>Taille :</translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Weight:</source>
-        <translation>Poids :</translation>
+        <translation>Poids&#xa0;:</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Physician:</source>
-        <translation>Médecin :</translation>
+        <translation>Médecin&#xa0;:</translation>
     </message>
     <message>
         <location line="+25"/>
@@ -1436,7 +1436,7 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
     <message>
         <location line="+24"/>
         <source>Language:</source>
-        <translation>Langue :</translation>
+        <translation>Langue&#xa0;:</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1471,7 +1471,7 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
     <message>
         <location line="+8"/>
         <source>SpO2 range:</source>
-        <translation>Plage SpO2 :</translation>
+        <translation>Plage SpO2&#xa0;:</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1496,7 +1496,7 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
     <message>
         <location line="+8"/>
         <source>Pulse rate range:</source>
-        <translation>Plage du pouls :</translation>
+        <translation>Plage du pouls&#xa0;:</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -1635,7 +1635,7 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
     <message>
         <location line="+10"/>
         <source>Drops over 4%</source>
-        <translation>Désat. &gt; 4 %</translation>
+        <translation>Désat. &gt; 4&#xa0;%</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1760,7 +1760,7 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
     <message>
         <location line="+21"/>
         <source>Mark:</source>
-        <translation>Remarque :</translation>
+        <translation>Remarque&#xa0;:</translation>
     </message>
     <message>
         <location line="+54"/>
