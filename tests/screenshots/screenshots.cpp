@@ -3,14 +3,13 @@
 // Runs on the offscreen platform against the simulated recorder.
 #include <QApplication>
 #include <QDir>
-#include <QPushButton>
-#include <QTimer>
 #include <QTranslator>
 #include <QTreeView>
 
 #include "aboutdlg.h"
 #include "appconfig.h"
 #include "appshell.h"
+#include "backupwidget.h"
 #include "clouddialog.h"
 #include "commcontroller.h"
 #include "contact.h"
@@ -21,8 +20,10 @@
 #include "oxidatacontroller.h"
 #include "patientcontroller.h"
 #include "recorddatabase.h"
+#include "remarksinputdialog.h"
 #include "reportinput.h"
 #include "reportpdf.h"
+#include "setdatadirdlg.h"
 #include "settingdlg.h"
 #include "simrecorder.h"
 
@@ -112,6 +113,12 @@ int main(int argc, char *argv[])
     save(contact, QStringLiteral("contact"));
     CloudDialog cloud(MySingleton::instance().syncHelper(), &window);
     save(cloud, QStringLiteral("cloud"));
+    BackupWidget backup(MySingleton::instance().syncHelper());
+    save(backup, QStringLiteral("cloud-backup"));
+    SetDataDirDlg firstStart;
+    save(firstStart, QStringLiteral("first-start"));
+    remarksInputDialog mark(&window);
+    save(mark, QStringLiteral("mark"));
 
     deviceDialog(QStringLiteral("device-wrist"), QStringLiteral("2B010000"), 1, {{"OxiSwitch", "1"}, {"CurBuzzer", "60"}});
     deviceDialog(QStringLiteral("device-ring"), QStringLiteral("24010000"), 1, {{"OxiSwitch", "1"}});
