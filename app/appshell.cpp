@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
 #include <QTranslator>
@@ -59,6 +60,17 @@ bool AppShell::loadTranslation(QTranslator &translator)
     return QCoreApplication::installTranslator(&translator);
 }
 
+bool AppShell::loadQtTranslation(QTranslator &translator)
+{
+    const int language = AppConfig::instance().language();
+    if (language == AppConfig::English || translationPath(language).isEmpty())
+        return false;
+    const QString name = QStringLiteral("qtbase_") + AppConfig::translationNameFor(language);
+    if (!translator.load(name, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
+}
+
 void AppShell::installCrashHandler()
 {
     const QString programDir = QCoreApplication::applicationDirPath();
@@ -90,6 +102,8 @@ int AppShell::run(int &argc, char **argv)
 
     QTranslator translator;
     loadTranslation(translator);
+    QTranslator qtTranslator;
+    loadQtTranslation(qtTranslator);
 
     SingleInstanceGuard guard(QString::fromLatin1(instanceKey));
     if (!guard.tryToRun()) {

@@ -31,6 +31,10 @@ public:
     // Chooses from the settings and system locale, loads and installs; false
     // when the program stays untranslated.
     static bool loadTranslation(QTranslator &translator);
+    // Qt's own texts (file and print dialogs, standard buttons) in the
+    // language in use, from the system's Qt translations; false for English
+    // or when the system has none.
+    static bool loadQtTranslation(QTranslator &translator);
     // The application style sheet; the platform's style when it is missing.
     static void applyStyleSheet();
 

@@ -77,8 +77,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${NOCTURNIX_WEB_URL}")
 # dpkg-shlibdeps cannot see.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite, libqt5svg5")
-# A font with Chinese glyphs for the Chinese translation and its reports.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udev, fonts-droid-fallback | fonts-wqy-microhei | fonts-noto-cjk")
+# Qt's own translations for its dialogs, and a font with Chinese glyphs for
+# the Chinese translation and its reports.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udev, qttranslations5-l10n, fonts-droid-fallback | fonts-wqy-microhei | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${packaging_dir}/postinst;${packaging_dir}/postrm")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 include(CPack)

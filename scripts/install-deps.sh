@@ -7,7 +7,7 @@ packages=(
     build-essential cmake pkg-config
     qtbase5-dev libqt5sql5-sqlite libqt5svg5 qttools5-dev qttools5-dev-tools
     libqwt-qt5-dev libhidapi-dev libssl-dev
-    fonts-liberation2 fonts-droid-fallback xvfb xauth poppler-utils sqlite3
+    qttranslations5-l10n fonts-liberation2 fonts-droid-fallback xvfb xauth poppler-utils sqlite3
     clang libclang-rt-14-dev
     dpkg-dev desktop-file-utils appstream groff-base
 )

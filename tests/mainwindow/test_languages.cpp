@@ -74,6 +74,10 @@ void TestLanguages::windowAndReportInTheChosenLanguage()
     config.setLanguage(language);
     QTranslator translator;
     QVERIFY(AppShell::loadTranslation(translator));
+    // Qt's own buttons and dialogs follow, except in English.
+    QTranslator qtTranslator;
+    QCOMPARE(AppShell::loadQtTranslation(qtTranslator), language != 0);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"), language != 0);
 
     DataFixture data;
     MainWindow w(new FakeController);
@@ -100,5 +104,6 @@ void TestLanguages::windowAndReportInTheChosenLanguage()
     for (const QString &text : report)
         QVERIFY2(page.contains(text), qPrintable(QStringLiteral("\"%1\" not on page 1: %2").arg(text, page)));
 
+    QCoreApplication::removeTranslator(&qtTranslator);
     QCoreApplication::removeTranslator(&translator);
 }

@@ -86,6 +86,8 @@ int main(int argc, char *argv[])
     config.setMaxSized(false);
     QTranslator translator;
     AppShell::loadTranslation(translator);
+    QTranslator qtTranslator;
+    AppShell::loadQtTranslation(qtTranslator);
     AppShell::applyStyleSheet();
     RecordDatabase::instance().openAt(dataDir);
 
