@@ -29,11 +29,18 @@ QString ReportOutput::proposedFileName(const ReportInput &input)
     return QStringLiteral("%1_%2").arg(BranchCodes::modelName(input.branchCode), input.checkTime);
 }
 
-QString ReportOutput::askFile(QWidget *parent, const ReportInput &input, const QString &filter)
+QString ReportOutput::askFile(QWidget *parent, const ReportInput &input, const QString &filter,
+                              const QString &suffix)
 {
     AppConfig &config = AppConfig::instance();
-    const QString path = QFileDialog::getSaveFileName(
-        parent, tr("Save as"), config.savePath() + QLatin1Char('/') + proposedFileName(input), filter);
+    // Not the static dialog: only an instance adds the extension a name
+    // typed without one needs, before the overwrite question is asked.
+    QFileDialog dialog(parent, tr("Save as"), config.savePath() + QLatin1Char('/') + proposedFileName(input), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    const QString path = dialog.selectedFiles().first();
     if (path.isEmpty())
         return QString();
     config.setSavePath(path.left(path.lastIndexOf(QLatin1Char('/'))));
@@ -60,7 +67,7 @@ void ReportOutput::savePdf(QWidget *parent, const ReportInput &input, QStatusBar
 {
     if (!input.isValid())
         return;
-    const QString path = askFile(parent, input, tr("pdf File(*.pdf)"));
+    const QString path = askFile(parent, input, tr("pdf File(*.pdf)"), QStringLiteral("pdf"));
     if (!path.isEmpty())
         savePdfTo(parent, input, path, status);
 }
@@ -82,7 +89,7 @@ void ReportOutput::exportCsv(QWidget *parent, const ReportInput &input, QStatusB
 {
     if (!input.isValid())
         return;
-    const QString path = askFile(parent, input, tr("csv File(*.csv)"));
+    const QString path = askFile(parent, input, tr("csv File(*.csv)"), QStringLiteral("csv"));
     if (!path.isEmpty())
         exportCsvTo(input, path, status);
 }

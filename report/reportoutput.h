@@ -29,8 +29,8 @@ public:
     // "<model name>_<check time>"; the model name is empty for an unknown code.
     static QString proposedFileName(const ReportInput &input);
 
-private:
     // Asks for a file under the last save folder and remembers its folder;
-    // empty when cancelled.
-    static QString askFile(QWidget *parent, const ReportInput &input, const QString &filter);
+    // empty when cancelled. A name typed without an extension gets
+    // `suffix`, and the dialog asks before that file is replaced.
+    static QString askFile(QWidget *parent, const ReportInput &input, const QString &filter, const QString &suffix);
 };

@@ -32,7 +32,7 @@
 <context>
     <name>AppShell</name>
     <message>
-        <location filename="../../app/appshell.cpp" line="+96"/>
+        <location filename="../../app/appshell.cpp" line="+110"/>
         <location line="+1"/>
         <source>Nocturnix</source>
         <translation>Nocturnix</translation>
@@ -43,7 +43,7 @@
         <translation>已在运行...</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-20"/>
         <source>Permission denied</source>
         <translation>权限不足</translation>
     </message>
@@ -874,12 +874,12 @@ Connect a recorder and press Download to bring its nights in.</source>
         <translation>下载失败。</translation>
     </message>
     <message>
-        <location filename="../../report/reportoutput.cpp" line="+36"/>
+        <location filename="../../report/reportoutput.cpp" line="+38"/>
         <source>Save as</source>
         <translation>另存为</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+25"/>
         <source>print completed</source>
         <translation>打印完成</translation>
     </message>

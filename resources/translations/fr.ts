@@ -32,7 +32,7 @@
 <context>
     <name>AppShell</name>
     <message>
-        <location filename="../../app/appshell.cpp" line="+96"/>
+        <location filename="../../app/appshell.cpp" line="+110"/>
         <location line="+1"/>
         <source>Nocturnix</source>
         <translation>Nocturnix</translation>
@@ -43,7 +43,7 @@
         <translation>est déjà en cours d&apos;exécution...</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-20"/>
         <source>Permission denied</source>
         <translation>Autorisation refusée</translation>
     </message>
@@ -874,12 +874,12 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
         <translation>Échec du téléchargement.</translation>
     </message>
     <message>
-        <location filename="../../report/reportoutput.cpp" line="+36"/>
+        <location filename="../../report/reportoutput.cpp" line="+38"/>
         <source>Save as</source>
         <translation>Enregistrer sous</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+25"/>
         <source>print completed</source>
         <translation>Impression terminée</translation>
     </message>

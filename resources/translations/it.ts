@@ -32,7 +32,7 @@
 <context>
     <name>AppShell</name>
     <message>
-        <location filename="../../app/appshell.cpp" line="+96"/>
+        <location filename="../../app/appshell.cpp" line="+110"/>
         <location line="+1"/>
         <source>Nocturnix</source>
         <translation>Nocturnix</translation>
@@ -43,7 +43,7 @@
         <translation>è già in esecuzione...</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-20"/>
         <source>Permission denied</source>
         <translation>Accesso negato</translation>
     </message>
@@ -874,12 +874,12 @@ Collegare un dispositivo e premere Scarica per importarne le notti.</translation
         <translation>Download non riuscito.</translation>
     </message>
     <message>
-        <location filename="../../report/reportoutput.cpp" line="+36"/>
+        <location filename="../../report/reportoutput.cpp" line="+38"/>
         <source>Save as</source>
         <translation>Salva con nome</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+25"/>
         <source>print completed</source>
         <translation>Stampa completata</translation>
     </message>

@@ -1,12 +1,16 @@
 #include "test_reportoutput.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
+#include "appconfig.h"
 #include "deviceinfo.h"
 #include "messagebox.h"
 #include "o2reportwidget.h"
@@ -230,4 +234,37 @@ void TestReportOutput::proposedNames()
     in.branchCode = branch;
     in.checkTime = "20240305220000";
     QTEST(ReportOutput::proposedFileName(in), "name");
+}
+
+void TestReportOutput::typedNameGetsItsExtension_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("saved");
+
+    QTest::newRow("pdf added") << "night" << "pdf" << "night.pdf";
+    QTest::newRow("csv added") << "night" << "csv" << "night.csv";
+    QTest::newRow("own extension kept") << "night.pdf" << "pdf" << "night.pdf";
+}
+
+// A file saved without its extension does not open as a PDF or a table.
+void TestReportOutput::typedNameGetsItsExtension()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, suffix);
+    QFETCH(QString, saved);
+
+    AppConfig::instance().setSavePath(m_dir.path());
+    bool answered = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->selectFile(typed);
+        QMetaObject::invokeMethod(dialog, "accept");
+        answered = true;
+    });
+    const QString path = ReportOutput::askFile(nullptr, ReportInput(), suffix + " File(*." + suffix + ")", suffix);
+    QVERIFY(answered);
+    QCOMPARE(path, m_dir.path() + "/" + saved);
 }

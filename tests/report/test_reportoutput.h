@@ -20,6 +20,8 @@ private slots:
     void failedCsvSaysSoInStatusBar();
     void proposedNames_data();
     void proposedNames();
+    void typedNameGetsItsExtension_data();
+    void typedNameGetsItsExtension();
 
 private:
     QString pdfText(const QString &pdf, int page);
