@@ -41,8 +41,6 @@ QString ReportOutput::askFile(QWidget *parent, const ReportInput &input, const Q
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     const QString path = dialog.selectedFiles().first();
-    if (path.isEmpty())
-        return QString();
     config.setSavePath(path.left(path.lastIndexOf(QLatin1Char('/'))));
     return path;
 }

@@ -879,7 +879,7 @@ Connect a recorder and press Download to bring its nights in.</source>
         <translation>另存为</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>print completed</source>
         <translation>打印完成</translation>
     </message>

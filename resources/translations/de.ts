@@ -879,7 +879,7 @@ Schließen Sie ein Gerät an und klicken Sie auf „Auslesen“, um seine Nächt
         <translation>Speichern unter</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>print completed</source>
         <translation>Drucken abgeschlossen</translation>
     </message>

@@ -879,7 +879,7 @@ Connect a recorder and press Download to bring its nights in.</translation>
         <translation>Save as</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>print completed</source>
         <translation>Printing completed</translation>
     </message>

@@ -879,7 +879,7 @@ Conecte un dispositivo y pulse Descargar para importar sus noches.</translation>
         <translation>Guardar como</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>print completed</source>
         <translation>Impresión completada</translation>
     </message>

@@ -879,7 +879,7 @@ Connectez un appareil et cliquez sur Télécharger pour importer ses nuits.</tra
         <translation>Enregistrer sous</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>print completed</source>
         <translation>Impression terminée</translation>
     </message>

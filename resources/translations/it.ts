@@ -879,7 +879,7 @@ Collegare un dispositivo e premere Scarica per importarne le notti.</translation
         <translation>Salva con nome</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+23"/>
         <source>print completed</source>
         <translation>Stampa completata</translation>
     </message>

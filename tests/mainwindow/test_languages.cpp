@@ -1,6 +1,5 @@
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 
