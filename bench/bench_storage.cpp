@@ -47,7 +47,7 @@ bool fill(const QString &path)
         device.prepare(QStringLiteral("insert into tb_device (sn, devicename, branchcode) values (?, ?, ?)"));
         QSqlQuery record(db);
         record.prepare(QStringLiteral(
-            "insert into tb_check (flowid, sn, checktime, duration, startDateTime, SecPerPoint, o2_max, o2_avg, o2_min, "
+            "insert into tb_check (flowid, sn, checktime, duration, startDateTime, SecPerPoint, o2_high, o2_avg, o2_min, "
             "hr_max, hr_avg, hr_min, o2score, few90_duration, drops_3, drops_4, note, remarks, resourceID, deviceID) "
             "values (?, ?, ?, ?, ?, 0.25, 99, 95, ?, 88, 61, 48, ?, ?, ?, ?, '', '', '', '')"));
         ok = true;

@@ -44,7 +44,7 @@ bool fill(const QString &path, int nights)
         ok = ok && device.exec();
         QSqlQuery record(db);
         record.prepare(QStringLiteral(
-            "insert into tb_check (flowid, sn, checktime, duration, startDateTime, SecPerPoint, o2_max, o2_avg, o2_min, "
+            "insert into tb_check (flowid, sn, checktime, duration, startDateTime, SecPerPoint, o2_high, o2_avg, o2_min, "
             "hr_max, hr_avg, hr_min, o2score, few90_duration, drops_3, drops_4, note, remarks, resourceID, deviceID) "
             "values (?, ?, ?, 27000, ?, 0.25, 99, ?, ?, 88, ?, 48, ?, 60, ?, ?, '', '', '', '')"));
         // Blocks of five: four nights on four days, then a nap on the fourth day.

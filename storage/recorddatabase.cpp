@@ -66,6 +66,7 @@ bool RecordDatabase::openAt(const QString &dataDir)
         }
     }
     runSchemaScript();
+    renameHighestSpo2Column();
     repair();
     QMutexLocker lock(&m_mutex);
     m_opened = true;
@@ -122,6 +123,29 @@ void RecordDatabase::runSchemaScript()
         QSqlQuery query(m_db);
         query.exec(statement);
     }
+}
+
+// Files from before the highest SpO2 column had its present name keep it in
+// the seventh place of tb_check, between SecPerPoint and o2_avg; there it is
+// renamed in place, found by its neighbours rather than by its old name.
+void RecordDatabase::renameHighestSpo2Column()
+{
+    QMutexLocker lock(&m_mutex);
+    QSqlQuery info(m_db);
+    if (!info.exec(QStringLiteral("pragma table_info(tb_check)")))
+        return;
+    QStringList columns;
+    while (info.next())
+        columns.append(info.value(1).toString());
+    if (columns.contains(QLatin1String("o2_high")) || columns.size() < 8
+        || columns.at(5) != QLatin1String("SecPerPoint") || columns.at(7) != QLatin1String("o2_avg"))
+        return;
+    // A column name cannot be bound; it comes from the file itself and is quoted.
+    QString old = columns.at(6);
+    old.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    QSqlQuery rename(m_db);
+    if (!rename.exec(QStringLiteral("alter table tb_check rename column \"%1\" to o2_high").arg(old)))
+        qCDebug(lcStorage) << "highest SpO2 column not renamed" << rename.lastError().text();
 }
 
 void RecordDatabase::repair()
@@ -249,9 +273,9 @@ bool RecordDatabase::insertRecord(const CheckInfo &r)
 
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral(
-        "insert or replace into tb_check (flowid, sn, checktime, duration, startDateTime, SecPerPoint, o2_max, "
+        "insert or replace into tb_check (flowid, sn, checktime, duration, startDateTime, SecPerPoint, o2_high, "
         "o2_avg, o2_min, hr_max, hr_avg, hr_min, o2score, few90_duration, drops_3, drops_4, note, remarks, "
-        "resourceID, deviceID) values (:flowid, :sn, :checktime, :duration, :start, :rate, :spo2max, :spo2avg, "
+        "resourceID, deviceID) values (:flowid, :sn, :checktime, :duration, :start, :rate, :spo2high, :spo2avg, "
         ":spo2min, :hrmax, :hravg, :hrmin, :score, :few90, :drops3, :drops4, :note, :remarks, :resource, :device)"));
     q.bindValue(QStringLiteral(":flowid"), r.flowid);
     q.bindValue(QStringLiteral(":sn"), r.sn);
@@ -259,7 +283,7 @@ bool RecordDatabase::insertRecord(const CheckInfo &r)
     q.bindValue(QStringLiteral(":duration"), r.duration);
     q.bindValue(QStringLiteral(":start"), startText(r.startDateTime));
     q.bindValue(QStringLiteral(":rate"), storedRate(r.secPerPoint));
-    q.bindValue(QStringLiteral(":spo2max"), r.spo2Max);
+    q.bindValue(QStringLiteral(":spo2high"), r.spo2Max);
     q.bindValue(QStringLiteral(":spo2avg"), r.spo2Avg);
     q.bindValue(QStringLiteral(":spo2min"), r.spo2Min);
     q.bindValue(QStringLiteral(":hrmax"), r.hrMax);

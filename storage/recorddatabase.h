@@ -85,6 +85,7 @@ private:
     RecordDatabase &operator=(const RecordDatabase &) = delete;
 
     void runSchemaScript();
+    void renameHighestSpo2Column();
     void repair();
     bool exec(QSqlQuery &query, const char *failure);
     DeviceInfoPtr deviceLocked(const QString &sn);

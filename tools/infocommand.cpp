@@ -65,7 +65,7 @@ QJsonObject InfoCommand::summary(const OxiDataController &night)
                  + night.startTime.toString(QStringLiteral("hh:mm:ss")));
     o.insert(QStringLiteral("duration"), night.duration);
     o.insert(QStringLiteral("SecPerPoint"), double(night.samplingRate));
-    o.insert(QStringLiteral("o2_max"), night.spo2Max);
+    o.insert(QStringLiteral("o2_high"), night.spo2Max);
     o.insert(QStringLiteral("o2_avg"), night.spo2Avg);
     o.insert(QStringLiteral("o2_min"), night.spo2Min);
     o.insert(QStringLiteral("hr_max"), night.pulseMax);

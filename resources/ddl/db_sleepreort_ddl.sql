@@ -18,7 +18,7 @@ create table if not exists tb_check (
     duration INTEGER,
     startDateTime DATETIME,
     SecPerPoint real,
-    o2_max INTEGER,
+    o2_high INTEGER,
     o2_avg INTEGER,
     o2_min INTEGER,
     hr_max INTEGER,

@@ -128,7 +128,7 @@ void TestStorage::createsDirectoryAndFile()
     QVERIFY(QFileInfo::exists(m_dir->filePath("DATA/db_o2.db")));
     QVERIFY(db().isOpen());
     QCOMPARE(columnsOf("tb_check"),
-             QString("flowid,checktime,sn,duration,startDateTime,SecPerPoint,o2_max,o2_avg,o2_min,hr_max,hr_avg,"
+             QString("flowid,checktime,sn,duration,startDateTime,SecPerPoint,o2_high,o2_avg,o2_min,hr_max,hr_avg,"
                      "hr_min,o2score,few90_duration,drops_3,drops_4,note,remarks,resourceID,deviceID"));
     QCOMPARE(columnsOf("tb_device"), QString("sn,devicename,branchcode,btlversion,appversion,fileversion,devicejson,deviceID"));
 }
@@ -359,7 +359,7 @@ void TestStorage::upgradesAnOldFileKeepingItsRows()
         QVERIFY(q.exec("create table tb_device (sn varchar(20) primary key, devicename varchar(20), branchcode varchar(10),"
                        " btlversion varchar(10), appversion varchar(10), fileversion varchar(10), devicejson varchar(500))"));
         QVERIFY(q.exec("create table tb_check (flowid varchar(40) primary key, checktime varchar(14), sn varchar(20),"
-                       " duration INTEGER, startDateTime DATETIME, SecPerPoint real, o2_max INTEGER, o2_avg INTEGER,"
+                       " duration INTEGER, startDateTime DATETIME, SecPerPoint real, o2_first INTEGER, o2_avg INTEGER,"
                        " o2_min INTEGER, hr_max INTEGER, hr_avg INTEGER, hr_min INTEGER, o2score INTEGER,"
                        " few90_duration INTEGER, drops_3 INTEGER, drops_4 INTEGER)"));
         QVERIFY(q.exec("insert into tb_device values ('OLD1', 'Old Ring', '2B010000', '1', '2', '3', '')"));
@@ -373,6 +373,8 @@ void TestStorage::upgradesAnOldFileKeepingItsRows()
     const CheckInfo kept = db().record("OLD1", "20250101220000");
     QCOMPARE(kept.duration, 3600);
     QCOMPARE(kept.drops3, 2);
+    QCOMPARE(kept.spo2Max, 98);   // the old file's seventh column, renamed in place
+    QVERIFY(columnsOf("tb_check").startsWith("flowid,checktime,sn,duration,startDateTime,SecPerPoint,o2_high,o2_avg,"));
     QCOMPARE(kept.startDateTime, QDateTime(QDate(2025, 1, 1), QTime(22, 0)));
     QCOMPARE(db().device("OLD1")->modelName(), QString("Old Ring"));
     CheckInfo fresh = record("OLD1", "20250102220000");

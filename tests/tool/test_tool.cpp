@@ -69,7 +69,7 @@ void TestTool::infoPrintsTheSummary_data()
         << RecordingWriter::newFormat().samples({{97, 60}, {95, 62}, {0xFF, 0xFF}, {89, 130}, {72, 45}}).bytes()
         << QStringList()
         << QByteArray(R"({"fileType":3,"points":5,"startDateTime":"2026-03-14 22:30:05","duration":20,
-            "SecPerPoint":0.25,"o2_max":97,"o2_avg":88,"o2_min":72,"hr_max":130,"hr_avg":74,"hr_min":45,
+            "SecPerPoint":0.25,"o2_high":97,"o2_avg":88,"o2_min":72,"hr_max":130,"hr_avg":74,"hr_min":45,
             "o2score":255,"few90_duration":0,"drops_3":0,"drops_4":0,
             "spo2Bands7":[0.5,0,0.25,0,0,0.25,0],"spo2Bands3":[0.5,0,0.5],"prBands3":[0.25,0.5,0.25],
             "validSpo2Time":16,"validPrTime":16})");
@@ -78,7 +78,7 @@ void TestTool::infoPrintsTheSummary_data()
                .samples({{96, 70}, {92, 121}}).summary(94, 88, 2, 1, 30, 72, 0).bytes()
         << QStringList{"--branch", "22010100"}
         << QByteArray(R"({"fileType":1,"points":2,"startDateTime":"2026-03-14 22:30:05","duration":40000,
-            "SecPerPoint":1,"o2_max":96,"o2_avg":94,"o2_min":88,"hr_max":121,"hr_avg":95,"hr_min":70,
+            "SecPerPoint":1,"o2_high":96,"o2_avg":94,"o2_min":88,"hr_max":121,"hr_avg":95,"hr_min":70,
             "o2score":72,"few90_duration":30,"drops_3":2,"drops_4":1,
             "spo2Bands7":[0.5,0.5,0,0,0,0,0],"spo2Bands3":[0.5,0.5,0],"prBands3":[0.5,0.5,0],
             "validSpo2Time":2,"validPrTime":2})");
