@@ -76,7 +76,7 @@ void TestCloudAccount::turnsAwayLoginWhileBusy()
     QSignalSpy spy(f.helper.get(), &SyncHelper::loginReturn);
     emit f.helper->goLogin(QString::fromLatin1(CloudFixture::email), QString::fromLatin1(CloudFixture::password));
     emit f.helper->goLogin(QString::fromLatin1(CloudFixture::email), QString::fromLatin1(CloudFixture::password));
-    QVERIFY(spy.wait(3000));
+    QVERIFY(waitForSignal(spy, 3000));
     QTest::qWait(300);
     QCOMPARE(spy.size(), 1);
     QCOMPARE(spy.at(0).at(0).toBool(), false);
@@ -93,7 +93,7 @@ void TestCloudAccount::abortEndsTheRequestInFlight()
     QTRY_COMPARE_WITH_TIMEOUT(f.server.requests("/login/new").size(), 1, 3000);
     f.helper->abortRequest();
     // Well inside the 8 s time-out even on a loaded machine: only the abort can end it this soon.
-    QVERIFY(spy.wait(6000));
+    QVERIFY(waitForSignal(spy, 6000));
     QVERIFY(clock.elapsed() < 7000);
     QCOMPARE(spy.at(0).at(0).toBool(), false);
 }
@@ -115,7 +115,7 @@ void TestCloudAccount::sendsResetLink()
     CloudFixture f;
     QSignalSpy spy(f.helper.get(), &SyncHelper::sigSendResetPwLinkRst);
     emit f.helper->sigSendRestPwLink(email);
-    QVERIFY(spy.wait(3000));
+    QVERIFY(waitForSignal(spy, 3000));
     QCOMPARE(spy.at(0), (QList<QVariant>{isOK, text}));
     QCOMPARE(f.server.requests("/send/reset/password/url").value(0).query.value("email"), email);
     QCOMPARE(f.server.refusals(), QStringList());
@@ -143,7 +143,7 @@ void TestCloudAccount::checksVersion()
         f.server.addFault("/oxygen/", Fault::Http500);
     QSignalSpy spy(f.helper.get(), &SyncHelper::sigCheckAppVerUpdateRst);
     emit f.helper->sigCheckAppVerUpdate();
-    QVERIFY(spy.wait(3000));
+    QVERIFY(waitForSignal(spy, 3000));
     QCOMPARE(spy.at(0), result);
     QVERIFY(f.server.requests("/oxygen/pc/upgrade/version/get").value(0).headers.value("authorization").isEmpty());
 }
